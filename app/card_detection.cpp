@@ -1,0 +1,77 @@
+#include "app/card_detection.h"
+
+#include "app/os_family.h"
+#include "store/delete.h"
+#include "store/names.h"
+#include "store/registry_key.h"
+#include "ui/app_message.h"
+
+namespace {
+constexpr os::Root kMachine = os::Root::LocalMachine;
+}
+
+CCardDetection::CCardDetection(os::Services& services) : services_(services) {}
+
+std::vector<std::string> ListCards(os::Registry& registry,
+                                   const std::string& osFamily) {
+  std::vector<std::string> cards;
+  CRegistryKey(registry).ListSubkeys(
+      kMachine,
+      osFamily == family::kWindows95 ? names::kDisplayCards
+                                     : names::kDeviceCards,
+      cards);
+  return cards;
+}
+
+std::string CardKey(const std::string& osFamily, const std::string& card) {
+  return std::string(osFamily == family::kWindows95 ? names::kDisplayCards
+                                                    : names::kDeviceCards) +
+         "\\" + card;
+}
+
+void CCardDetection::RecordCard(const std::string& cardKey, const Card& card) {
+  CRegistryKey key(services_.registry);
+  if (key.Open(kMachine, cardKey) != os::error::kSuccess) return;
+  key.SetText(names::kDriverDesc, card.description);
+  key.SetText(names::kDriver, card.driver);
+  if (!card.devicePath.empty()) key.SetText(names::kDevicePath, card.devicePath);
+  key.SetText(names::kHWRevision, card.revision);
+  key.SetText(names::kDriverVersion, card.driverVersion);
+  key.SetText(names::kDetected, "1");
+  key.Close();
+}
+
+bool CCardDetection::Finish(int count, const std::string& cardsTree) {
+  if (count == 0) {
+    AppMessageBox(services_, kNotFoundMessage);
+    return false;
+  }
+  CRegistryKey key(services_.registry);
+  if (key.Open(kMachine, names::kCommon) == os::error::kSuccess) {
+    key.SetText(names::kDisplayNumber, std::to_string(count));
+    key.Close();
+  }
+  Sweep(cardsTree);
+  return true;
+}
+
+// Card keys still marked "detected" were found in this start and lose the
+// mark; the others belong to cards that are gone and are deleted with every
+// setting stored in them.
+void CCardDetection::Sweep(const std::string& cardsTree) {
+  CRegistryKey key(services_.registry);
+  std::vector<std::string> cards;
+  key.ListSubkeys(kMachine, cardsTree, cards);
+  for (const std::string& card : cards) {
+    const std::string cardKey = cardsTree + "\\" + card;
+    std::string detected;
+    if (key.Open(kMachine, cardKey) == os::error::kSuccess) {
+      key.QueryText(names::kDetected, detected);
+      key.Close();
+    }
+    if (detected == "1")
+      DeleteValues(services_.registry, kMachine, cardKey, {names::kDetected});
+    else
+      DeleteSubkey(services_.registry, kMachine, cardsTree, card);
+  }
+}

@@ -1,0 +1,68 @@
+#include "app/card_detection.h"
+#include "app/version_text.h"
+#include "store/delete.h"
+#include "store/names.h"
+#include "store/registry_key.h"
+
+namespace {
+
+constexpr os::Root kMachine = os::Root::LocalMachine;
+constexpr char kBansheePciId[] = "VEN_121A&DEV_0003";
+constexpr std::size_t kBansheePciIdLength = sizeof kBansheePciId - 1;
+
+}  // namespace
+
+bool CCardDetection::Detect95() {
+  CRegistryKey key(services_.registry);
+  std::vector<std::string> devices;
+  if (key.ListSubkeys(kMachine, names::kPciEnum, devices) !=
+      os::error::kSuccess)
+    return false;
+
+  int count = 0;
+  for (const std::string& device : devices) {
+    if (device.compare(0, kBansheePciIdLength, kBansheePciId) != 0) continue;
+    const std::string deviceKey = std::string(names::kPciEnum) + "\\" + device;
+    std::vector<std::string> instances;
+    if (key.ListSubkeys(kMachine, deviceKey, instances) != os::error::kSuccess)
+      continue;
+    for (const std::string& instance : instances) {
+      // Every text starts empty for each instance, so that a value missing
+      // in one instance is never taken from the one before.
+      std::string deviceDesc, driver;
+      Card card;
+      if (key.Open(kMachine, deviceKey + "\\" + instance) ==
+          os::error::kSuccess) {
+        key.QueryText(names::kPciDeviceDesc, deviceDesc);
+        key.QueryText(names::kPciDriver, driver);
+        key.QueryText(names::kHWRevision, card.revision);
+        key.Close();
+      }
+      if (card.revision.empty()) card.revision = kNotAvailable;
+      // Without a driver key there is no card key to record it in.
+      if (driver.empty()) continue;
+
+      const std::string driverKey = std::string(names::kClassRoot) + driver;
+      if (key.Open(kMachine, driverKey) == os::error::kSuccess) {
+        key.QueryText(names::kDriverDescription, card.description);
+        key.Close();
+      }
+      if (card.description != deviceDesc) continue;
+      ++count;
+
+      if (key.Open(kMachine, driverKey + names::kDefaultSubkey) ==
+          os::error::kSuccess) {
+        key.QueryText(names::kDrv, card.driver);
+        key.Close();
+      }
+      DeleteValues(services_.registry, kMachine, driverKey,
+                   {names::kSwapInterval, names::kAntiAlias,
+                    names::kOverlayMode, names::kAutoMipmap});
+      card.driverVersion = FileVersionText(
+          services_.files, services_.system.SystemDirectory() + "\\" + card.driver,
+          DriverVersionText);
+      RecordCard(std::string(names::kTree) + "\\" + driver, card);
+    }
+  }
+  return Finish(count, names::kDisplayCards);
+}

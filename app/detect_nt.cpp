@@ -1,0 +1,82 @@
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+#include "app/card_detection.h"
+#include "app/version_text.h"
+#include "store/names.h"
+#include "store/registry_key.h"
+
+namespace {
+
+constexpr os::Root kMachine = os::Root::LocalMachine;
+constexpr char kVideoEntry[] = "\\DEVICE\\VIDEO";
+// A device link reads \REGISTRY\Machine\ and then the path below
+// HKEY_LOCAL_MACHINE.
+constexpr std::size_t kLinkPrefixLength = 18;
+// "3Dfx Voodoo Banshee" in UTF-16 little-endian with its terminating zero.
+constexpr std::uint32_t kChipTypeSize = 40;
+
+std::string Upper(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
+    return static_cast<char>(std::toupper(c));
+  });
+  return text;
+}
+
+bool IsBanshee(const unsigned char* chipType) {
+  static const char kChip[] = "3Dfx Voodoo Banshee";
+  unsigned char expected[kChipTypeSize] = {};
+  for (std::size_t i = 0; i < sizeof kChip - 1; ++i)
+    expected[2 * i] = static_cast<unsigned char>(kChip[i]);
+  return std::memcmp(chipType, expected, kChipTypeSize) == 0;
+}
+
+}  // namespace
+
+bool CCardDetection::DetectNT() {
+  CRegistryKey key(services_.registry);
+  std::vector<std::string> entries;
+  key.ListValues(kMachine, names::kVideoDeviceMap, entries);
+
+  int count = 0;
+  for (const std::string& entry : entries) {
+    std::string link;
+    if (key.Open(kMachine, names::kVideoDeviceMap) == os::error::kSuccess) {
+      key.QueryText(entry, link);
+      key.Close();
+    }
+    if (Upper(entry).find(kVideoEntry) == std::string::npos) continue;
+    // A link too short to hold its prefix names no device.
+    if (link.size() <= kLinkPrefixLength) continue;
+
+    Card card;
+    card.description = kNotAvailable;
+    card.revision = kNotAvailable;
+    card.devicePath = Upper(link).substr(kLinkPrefixLength);
+    unsigned char chipType[kChipTypeSize] = {};
+    std::uint32_t chipTypeSize = kChipTypeSize;
+    long chipResult = os::error::kFileNotFound;
+    if (key.Open(kMachine, card.devicePath) == os::error::kSuccess) {
+      chipResult = key.QueryRaw(names::kChipType, chipType, chipTypeSize);
+      key.QueryText(names::kDeviceDescription, card.description);
+      key.Close();
+    }
+    if (chipResult != os::error::kSuccess || !IsBanshee(chipType)) continue;
+    ++count;
+
+    // The driver's service key holds the device key.
+    const std::size_t slash = card.devicePath.rfind('\\');
+    if (slash != std::string::npos &&
+        key.Open(kMachine, card.devicePath.substr(0, slash)) ==
+            os::error::kSuccess) {
+      key.QueryText(names::kImagePath, card.driver);
+      key.Close();
+    }
+    card.driverVersion = FileVersionText(
+        services_.files, services_.system.WindowsDirectory() + "\\" + card.driver,
+        DriverVersionText);
+    RecordCard(std::string(names::kTree) + entry, card);
+  }
+  return Finish(count, names::kDeviceCards);
+}

@@ -1,0 +1,39 @@
+#include "app/tweak_app.h"
+
+#include "app/card_detection.h"
+#include "app/os_family.h"
+#include "res/resource.h"
+#include "store/names.h"
+#include "store/registry_key.h"
+#include "ui/app_message.h"
+
+CTweakApp::CTweakApp(os::Services& services) : services_(services) {}
+
+bool CTweakApp::StartUp() {
+  const std::string mutexName =
+      ExecutableBaseName(services_.system.ModulePath());
+  if (services_.shell.CreateNamedMutex(mutexName) ==
+      os::MutexState::AlreadyExisted) {
+    services_.shell.RestoreWindow(KVT_TITLE);
+    return false;
+  }
+
+  family_ = OsFamily(services_.system);
+  CCardDetection detection(services_);
+  if (family_ == family::kWindows95) {
+    if (!detection.Detect95()) return false;
+  } else if (family_ == family::kWindowsNT) {
+    if (!detection.DetectNT()) return false;
+  } else {
+    return false;
+  }
+  detection.AfterDetection(family_);
+
+  CRegistryKey key(services_.registry);
+  if (key.Open(os::Root::LocalMachine, names::kCommon) ==
+      os::error::kSuccess) {
+    key.QueryText(names::kStartMin, startMin_);
+    key.Close();
+  }
+  return false;
+}

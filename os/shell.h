@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+namespace os {
+
+enum class Buttons { Ok, YesNo, OkCancel };
+enum class Icon { Exclamation, Question, Information, Stop };
+enum class Answer { Ok, Cancel, Yes, No };
+
+enum class MutexState { Created, AlreadyExisted, Failed };
+
+// Processes, windows and the shell.
+class Shell {
+ public:
+  virtual ~Shell() = default;
+
+  // CreateMutexA, initially owned; the handle is kept for the life of the
+  // process.
+  virtual MutexState CreateNamedMutex(const std::string& name) = 0;
+  // FindWindowA by caption; when found, ShowWindow(SW_RESTORE) and
+  // SetForegroundWindow. Returns whether a window was found.
+  virtual bool RestoreWindow(const std::string& caption) = 0;
+  // A modal message box owned by the active window.
+  virtual Answer ShowMessage(const std::string& caption, const std::string& text,
+                            Buttons buttons, Icon icon) = 0;
+  // ShellExecuteA with the default verb and SW_SHOWNORMAL; the result is
+  // ignored.
+  virtual void OpenWebPage(const std::string& address) = 0;
+};
+
+}  // namespace os

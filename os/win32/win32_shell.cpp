@@ -1,0 +1,62 @@
+#include "os/win32/win32_shell.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+namespace os {
+
+unsigned MessageBoxStyle(Buttons buttons, Icon icon) {
+  unsigned style = MB_OK;
+  if (buttons == Buttons::YesNo) style = MB_YESNO;
+  if (buttons == Buttons::OkCancel) style = MB_OKCANCEL;
+  switch (icon) {
+    case Icon::Exclamation:
+      return style | MB_ICONEXCLAMATION;
+    case Icon::Question:
+      return style | MB_ICONQUESTION;
+    case Icon::Information:
+      return style | MB_ICONINFORMATION;
+    case Icon::Stop:
+      return style | MB_ICONSTOP;
+  }
+  return style;
+}
+
+MutexState Win32Shell::CreateNamedMutex(const std::string& name) {
+  // The handle stays open for the life of the process.
+  const HANDLE mutex = CreateMutexA(nullptr, TRUE, name.c_str());
+  if (mutex == nullptr) return MutexState::Failed;
+  return GetLastError() == ERROR_ALREADY_EXISTS ? MutexState::AlreadyExisted
+                                                : MutexState::Created;
+}
+
+bool Win32Shell::RestoreWindow(const std::string& caption) {
+  const HWND window = FindWindowA(nullptr, caption.c_str());
+  if (window == nullptr) return false;
+  ShowWindow(window, SW_RESTORE);
+  SetForegroundWindow(window);
+  return true;
+}
+
+Answer Win32Shell::ShowMessage(const std::string& caption,
+                              const std::string& text, Buttons buttons,
+                              Icon icon) {
+  switch (MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(),
+                      MessageBoxStyle(buttons, icon))) {
+    case IDYES:
+      return Answer::Yes;
+    case IDNO:
+      return Answer::No;
+    case IDCANCEL:
+      return Answer::Cancel;
+    default:
+      return Answer::Ok;
+  }
+}
+
+void Win32Shell::OpenWebPage(const std::string& address) {
+  ShellExecuteA(nullptr, nullptr, address.c_str(), nullptr, nullptr,
+                SW_SHOWNORMAL);
+}
+
+}  // namespace os

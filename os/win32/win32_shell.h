@@ -1,0 +1,19 @@
+#pragma once
+
+#include "os/shell.h"
+
+namespace os {
+
+// The MessageBoxA style for a message box of these buttons and icon.
+unsigned MessageBoxStyle(Buttons buttons, Icon icon);
+
+class Win32Shell : public Shell {
+ public:
+  MutexState CreateNamedMutex(const std::string& name) override;
+  bool RestoreWindow(const std::string& caption) override;
+  Answer ShowMessage(const std::string& caption, const std::string& text,
+                    Buttons buttons, Icon icon) override;
+  void OpenWebPage(const std::string& address) override;
+};
+
+}  // namespace os

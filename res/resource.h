@@ -1,0 +1,23 @@
+#pragma once
+
+// Resource ids, shared by the resource script and the program.
+
+// The window title: the sheet's caption, the tray tip and the caption by
+// which the program finds its own main window.
+#define KVT_TITLE "Kvartune"
+#define IDS_TITLE 100
+
+#define IDI_APPLICATION_ICON 128
+#define IDI_SHEET_ICON 132
+#define IDR_TRAY_MENU 128
+#define IDB_UPDATES 134
+#define IDB_NEWS 137
+
+#define IDD_PERFORMANCE 1000
+#define IDD_OPTION 1001
+#define IDD_DISPLAY 1002
+#define IDD_CONFIGURATION 1003
+#define IDD_INFORMATION 1004
+
+#define ID_TRAY_OPEN 10000
+#define ID_TRAY_UNLOAD 10001

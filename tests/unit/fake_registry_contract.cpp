@@ -1,0 +1,8 @@
+#include "contract/registry_contract.h"
+#include "fakes/fake_registry.h"
+
+INSTANTIATE_TEST_SUITE_P(
+    InMemory, RegistryContract,
+    ::testing::Values(RegistryUnderTest{
+        "Fake", [] { return std::make_unique<fakes::FakeRegistry>(); }}),
+    RegistryName);
