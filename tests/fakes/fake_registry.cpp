@@ -7,13 +7,12 @@
 namespace fakes {
 namespace {
 
-constexpr std::size_t kMaxKeyName = 255;
-
-std::string Upper(const std::string& text) {
-  std::string upper = text;
-  for (char& c : upper)
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return upper;
+// Names compare as Wine compares them: in lower case.
+std::string Folded(const std::string& text) {
+  std::string folded = text;
+  for (char& c : folded)
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return folded;
 }
 
 std::vector<std::string> Split(const std::string& path) {
@@ -31,22 +30,22 @@ std::vector<std::string> Split(const std::string& path) {
   return parts;
 }
 
-// Entries stay sorted by upper-cased name.
+// Entries stay sorted by folded name.
 template <typename Entry>
 typename std::vector<Entry>::iterator Position(std::vector<Entry>& entries,
                                                const std::string& name) {
-  const std::string key = Upper(name);
+  const std::string key = Folded(name);
   return std::lower_bound(
       entries.begin(), entries.end(), key,
       [](const Entry& entry, const std::string& k) {
-        return Upper(entry.name) < k;
+        return Folded(entry.name) < k;
       });
 }
 
 template <typename Entry>
 Entry* Lookup(std::vector<Entry>& entries, const std::string& name) {
   auto at = Position(entries, name);
-  return at != entries.end() && Upper(at->name) == Upper(name) ? &*at
+  return at != entries.end() && Folded(at->name) == Folded(name) ? &*at
                                                                  : nullptr;
 }
 
@@ -122,13 +121,12 @@ long FakeRegistry::Resolve(os::KeyHandle key, Node*& node) const {
 
 long FakeRegistry::CreateKey(os::Root root, const std::string& path,
                              os::KeyOption option, os::KeyHandle& key) {
-  auto denied = denied_.find({root, Upper(path)});
+  auto denied = denied_.find({root, Folded(path)});
   if (denied != denied_.end()) return denied->second;
   const bool wantVolatile = option == os::KeyOption::Volatile;
   std::shared_ptr<Node> node =
       root == os::Root::CurrentUser ? user_ : machine_;
   for (const std::string& part : Split(path)) {
-    if (part.size() > kMaxKeyName) return os::error::kInvalidParameter;
     Node::Child* child = fakes::Lookup(node->subkeys, part);
     if (child == nullptr) {
       if (node->isVolatile && !wantVolatile)
@@ -210,7 +208,7 @@ long FakeRegistry::DeleteValue(os::KeyHandle key, const std::string& name) {
   Node* node = nullptr;
   if (const long error = Resolve(key, node)) return error;
   auto at = Position(node->values, name);
-  if (at == node->values.end() || Upper(at->name) != Upper(name))
+  if (at == node->values.end() || Folded(at->name) != Folded(name))
     return os::error::kFileNotFound;
   node->values.erase(at);
   return os::error::kSuccess;
@@ -229,7 +227,7 @@ long FakeRegistry::DeleteKey(os::KeyHandle key, const std::string& subkey) {
     parent = child->node.get();
   }
   auto at = Position(parent->subkeys, last);
-  if (at == parent->subkeys.end() || Upper(at->name) != Upper(last))
+  if (at == parent->subkeys.end() || Folded(at->name) != Folded(last))
     return os::error::kFileNotFound;
   if (!at->node->subkeys.empty()) return os::error::kAccessDenied;
   at->node->MarkDeleted();
@@ -312,7 +310,7 @@ std::vector<std::string> FakeRegistry::SubkeyNames(
 }
 
 void FakeRegistry::Deny(os::Root root, const std::string& path, long code) {
-  denied_[{root, Upper(path)}] = code;
+  denied_[{root, Folded(path)}] = code;
 }
 
 void FakeRegistry::Restart() {

@@ -20,7 +20,7 @@ struct RegValue {
 
 // An in-memory registry with the behaviour the program relies on, as Wine
 // shows it: names compare without regard to case, subkeys and values
-// enumerate in case-insensitive name order, open creates, volatile keys
+// enumerate in the order of their lower-cased names, open creates, volatile keys
 // vanish at Restart and take no non-volatile children, a key with subkeys
 // cannot be deleted, and a short buffer gets ERROR_MORE_DATA untouched.
 class FakeRegistry : public os::Registry {

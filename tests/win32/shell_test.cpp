@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "os/win32/win32_shell.h"
+
+namespace {
+
+TEST(Win32Shell, MessageBoxStyles) {
+  using os::Buttons;
+  using os::Icon;
+  EXPECT_EQ(UINT(MB_OK | MB_ICONEXCLAMATION),
+            os::MessageBoxStyle(Buttons::Ok, Icon::Exclamation));
+  EXPECT_EQ(UINT(MB_YESNO | MB_ICONQUESTION),
+            os::MessageBoxStyle(Buttons::YesNo, Icon::Question));
+  EXPECT_EQ(UINT(MB_OKCANCEL | MB_ICONEXCLAMATION),
+            os::MessageBoxStyle(Buttons::OkCancel, Icon::Exclamation));
+  EXPECT_EQ(UINT(MB_OK | MB_ICONINFORMATION),
+            os::MessageBoxStyle(Buttons::Ok, Icon::Information));
+  EXPECT_EQ(UINT(MB_OK | MB_ICONSTOP),
+            os::MessageBoxStyle(Buttons::Ok, Icon::Stop));
+}
+
+TEST(Win32Shell, TheMutexTellsASecondCopy) {
+  os::Win32Shell first;
+  const std::string name = "kvt_win32_tests_mutex";
+  EXPECT_EQ(os::MutexState::Created, first.CreateNamedMutex(name));
+  EXPECT_EQ(os::MutexState::AlreadyExisted, first.CreateNamedMutex(name));
+}
+
+TEST(Win32Shell, RestoringAWindowThatIsNotThere) {
+  os::Win32Shell shell;
+  EXPECT_FALSE(shell.RestoreWindow("No window has this caption 7f3a"));
+}
+
+TEST(Win32Shell, RestoresAHiddenWindowFoundByCaption) {
+  const HWND window =
+      CreateWindowExA(0, "STATIC", "Kvt restore test", WS_POPUP, 0, 0, 50, 50,
+                      nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(nullptr, window);
+  EXPECT_FALSE(IsWindowVisible(window));
+  os::Win32Shell shell;
+  EXPECT_TRUE(shell.RestoreWindow("kvt RESTORE test"));
+  EXPECT_TRUE(IsWindowVisible(window));
+  DestroyWindow(window);
+}
+
+}  // namespace
