@@ -23,6 +23,9 @@ class Controls {
   virtual bool WholeNumber(int id, bool isSigned, long& value) = 0;
   // Moves the keyboard focus to the control.
   virtual void Focus(int id) = 0;
+  // Shows a bitmap of the program's resources on a push button
+  // (BM_SETIMAGE); a bitmap that cannot be loaded leaves the button as it is.
+  virtual void SetButtonBitmap(int id, int bitmapId) = 0;
 
   // Combo boxes. Indexes count from 0; kNone is no entry.
   static constexpr int kNone = -1;
