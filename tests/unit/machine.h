@@ -5,6 +5,7 @@
 
 #include "fakes/fake_files.h"
 #include "fakes/fake_registry.h"
+#include "fakes/fake_sheet.h"
 #include "fakes/fake_shell.h"
 #include "fakes/fake_system.h"
 #include "os/services.h"
@@ -18,6 +19,7 @@ struct Machine {
   fakes::FakeSystem system;
   fakes::FakeFiles files;
   fakes::FakeShell shell;
+  fakes::FakeSheet sheet;
   os::Services services{registry, system, files, shell};
 
   void UseNT() {

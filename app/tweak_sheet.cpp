@@ -1,0 +1,99 @@
+#include "app/tweak_sheet.h"
+
+#include "res/resource.h"
+#include "store/names.h"
+#include "store/registry_key.h"
+
+namespace {
+
+constexpr int kIdOk = 1;
+constexpr int kIdCancel = 2;
+constexpr int kIdHelp = 9;
+constexpr int kIdApplyNow = 12321;
+constexpr unsigned kLeftDoubleClick = 0x0203;  // WM_LBUTTONDBLCLK
+constexpr unsigned kRightButtonDown = 0x0204;  // WM_RBUTTONDOWN
+
+}  // namespace
+
+CTweakSheet::CTweakSheet(os::Services& services)
+    : services_(services),
+      performance_(services),
+      option_(services),
+      display_(services),
+      configuration_(services),
+      information_(services) {}
+
+std::vector<ui::PropertyPage*> CTweakSheet::Pages() {
+  return {&performance_, &option_, &display_, &configuration_, &information_};
+}
+
+void CTweakSheet::OnInitialize(ui::SheetWindow& window) {
+  window_ = &window;
+  CRegistryKey key(services_.registry);
+  if (key.Open(os::Root::LocalMachine, names::kCommon) ==
+      os::error::kSuccess) {
+    key.QueryText(names::kLoadTray, traySetting_);
+    key.Close();
+  }
+  if (TrayOn()) window_->AddTrayIcon();
+}
+
+void CTweakSheet::OnClose() {
+  if (TrayOn())
+    window_->Hide();
+  else
+    window_->Destroy();
+}
+
+bool CTweakSheet::OnCommand(int id) {
+  // Pressing a sheet button may come back here as its command: then the
+  // property sheet's own handling runs.
+  if (pressing_) return false;
+  struct Pressing {
+    bool& flag;
+    explicit Pressing(bool& f) : flag(f) { flag = true; }
+    ~Pressing() { flag = false; }
+  } pressing(pressing_);
+
+  switch (id) {
+    case kIdOk:
+      window_->PressButton(ui::SheetButton::Ok);
+      return true;
+    case kIdCancel:
+      window_->PressButton(ui::SheetButton::Cancel);
+      window_->Hide();
+      return true;
+    case kIdHelp:
+      window_->PressButton(ui::SheetButton::Help);
+      return true;
+    case kIdApplyNow:
+      window_->PressButton(ui::SheetButton::ApplyNow);
+      return true;
+    case ID_TRAY_OPEN:
+      Open();
+      return true;
+    case ID_TRAY_UNLOAD:
+      window_->RemoveTrayIcon();
+      window_->Destroy();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CTweakSheet::OnTrayNotify(unsigned iconId, unsigned mouseMessage) {
+  if (iconId != kTrayIconId) return;
+  if (mouseMessage == kLeftDoubleClick)
+    window_->PostCommand(ID_TRAY_OPEN);
+  else if (mouseMessage == kRightButtonDown)
+    window_->ShowTrayMenu();
+}
+
+// Switching to the Information page and back makes the current page run its
+// activation again, so that it shows what the registry holds now.
+void CTweakSheet::Open() {
+  const int current = window_->ActivePage();
+  window_->SetActivePage(kInformationPage);
+  window_->SetActivePage(current);
+  window_->CenterAndRestore();
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/sheet_handler.h"
+
+namespace fakes {
+
+// The main window without a window: Create initialises the sheet as the
+// real window does, and every request is recorded.
+class FakeSheet : public ui::SheetHost, public ui::SheetWindow {
+ public:
+  bool Create(ui::SheetHandler& sheet, bool isVisible) override {
+    created = true;
+    visible = isVisible;
+    handler = &sheet;
+    sheet.OnInitialize(*this);
+    return createResult;
+  }
+
+  void Hide() override {
+    visible = false;
+    calls.push_back("hide");
+  }
+  void Destroy() override {
+    destroyed = true;
+    calls.push_back("destroy");
+  }
+  void AddTrayIcon() override {
+    trayIcon = true;
+    calls.push_back("add tray icon");
+  }
+  void RemoveTrayIcon() override {
+    trayIcon = false;
+    calls.push_back("remove tray icon");
+  }
+  void PostCommand(int id) override { posted.push_back(id); }
+  void ShowTrayMenu() override { calls.push_back("tray menu"); }
+  int ActivePage() override { return activePage; }
+  void SetActivePage(int index) override {
+    activePage = index;
+    calls.push_back("page " + std::to_string(index));
+  }
+  void CenterAndRestore() override {
+    visible = true;
+    calls.push_back("center and restore");
+  }
+  void PressButton(ui::SheetButton button) override {
+    pressed.push_back(button);
+  }
+
+  bool createResult = true;
+  bool created = false;
+  bool visible = false;
+  bool destroyed = false;
+  bool trayIcon = false;
+  int activePage = 0;
+  ui::SheetHandler* handler = nullptr;
+  std::vector<std::string> calls;
+  std::vector<int> posted;
+  std::vector<ui::SheetButton> pressed;
+};
+
+}  // namespace fakes

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include "app/tweak_sheet.h"
+#include "machine.h"
+
+namespace {
+
+constexpr os::Root kMachine = os::Root::LocalMachine;
+constexpr unsigned kDoubleClick = 0x0203;
+constexpr unsigned kRightDown = 0x0204;
+
+class TweakSheetTest : public ::testing::Test, protected Machine {
+ protected:
+  void LoadTray(const char* value) {
+    registry.PutText(kMachine, "Software\\Quillfeld\\Kvartune\\common",
+                     "loadtray", value);
+  }
+  CTweakSheet& Open() {
+    tweakSheet_ = std::make_unique<CTweakSheet>(services);
+    sheet.Create(*tweakSheet_, true);
+    return *tweakSheet_;
+  }
+  std::unique_ptr<CTweakSheet> tweakSheet_;
+};
+
+TEST_F(TweakSheetTest, HoldsTheFivePagesInTabOrder) {
+  CTweakSheet& tweak = Open();
+  std::vector<int> dialogs;
+  for (ui::PropertyPage* page : tweak.Pages())
+    dialogs.push_back(page->DialogId());
+  EXPECT_EQ((std::vector<int>{1000, 1001, 1002, 1003, 1004}), dialogs);
+}
+
+TEST_F(TweakSheetTest, TrayOnWhenLoadTrayIsOneOrEmptyOrMissing) {
+  for (const char* value : {"1", ""}) {
+    LoadTray(value);
+    fakes::FakeSheet window;
+    CTweakSheet tweak(services);
+    window.Create(tweak, true);
+    EXPECT_TRUE(window.trayIcon) << value;
+    tweak.OnClose();
+    EXPECT_FALSE(window.visible);
+    EXPECT_FALSE(window.destroyed);
+  }
+  Machine fresh;
+  CTweakSheet tweak(fresh.services);
+  fresh.sheet.Create(tweak, true);
+  EXPECT_TRUE(fresh.sheet.trayIcon);
+}
+
+TEST_F(TweakSheetTest, TrayOffCloseEndsTheProgram) {
+  for (const char* value : {"0", "2", "on"}) {
+    LoadTray(value);
+    fakes::FakeSheet window;
+    CTweakSheet tweak(services);
+    window.Create(tweak, true);
+    EXPECT_FALSE(window.trayIcon) << value;
+    tweak.OnClose();
+    EXPECT_TRUE(window.destroyed) << value;
+    EXPECT_EQ(std::vector<std::string>{"destroy"}, window.calls);
+  }
+}
+
+TEST_F(TweakSheetTest, TraySettingIsReadOnceAtInitialisation) {
+  LoadTray("0");
+  CTweakSheet& tweak = Open();
+  LoadTray("1");
+  tweak.OnClose();
+  EXPECT_TRUE(sheet.destroyed);
+  EXPECT_FALSE(sheet.trayIcon);
+}
+
+TEST_F(TweakSheetTest, EscapeHidesWhateverTheTraySetting) {
+  LoadTray("0");
+  CTweakSheet& tweak = Open();
+  EXPECT_TRUE(tweak.OnCommand(2));
+  EXPECT_FALSE(sheet.visible);
+  EXPECT_FALSE(sheet.destroyed);
+  EXPECT_EQ(std::vector<ui::SheetButton>{ui::SheetButton::Cancel},
+            sheet.pressed);
+}
+
+TEST_F(TweakSheetTest, SheetButtonsArePressedOnceEvenWhenTheyComeBack) {
+  CTweakSheet& tweak = Open();
+  EXPECT_TRUE(tweak.OnCommand(1));
+  EXPECT_TRUE(tweak.OnCommand(9));
+  EXPECT_TRUE(tweak.OnCommand(12321));
+  EXPECT_FALSE(tweak.OnCommand(1126));
+  EXPECT_EQ((std::vector<ui::SheetButton>{ui::SheetButton::Ok,
+                                          ui::SheetButton::Help,
+                                          ui::SheetButton::ApplyNow}),
+            sheet.pressed);
+}
+
+TEST_F(TweakSheetTest, TrayCallbackOpensOrShowsTheMenuForItsIconOnly) {
+  CTweakSheet& tweak = Open();
+  tweak.OnTrayNotify(100, kDoubleClick);
+  EXPECT_EQ(std::vector<int>{10000}, sheet.posted);
+  tweak.OnTrayNotify(101, kDoubleClick);
+  tweak.OnTrayNotify(100, 0x0201);
+  EXPECT_EQ(1u, sheet.posted.size());
+  sheet.calls.clear();
+  tweak.OnTrayNotify(100, kRightDown);
+  tweak.OnTrayNotify(7, kRightDown);
+  EXPECT_EQ(std::vector<std::string>{"tray menu"}, sheet.calls);
+}
+
+TEST_F(TweakSheetTest, OpenReactivatesTheCurrentPageAndCentres) {
+  CTweakSheet& tweak = Open();
+  tweak.OnClose();
+  sheet.activePage = 0;
+  sheet.calls.clear();
+  EXPECT_TRUE(tweak.OnCommand(10000));
+  EXPECT_EQ((std::vector<std::string>{"page 4", "page 0",
+                                      "center and restore"}),
+            sheet.calls);
+  EXPECT_TRUE(sheet.visible);
+}
+
+TEST_F(TweakSheetTest, UnloadRemovesTheIconThenDestroys) {
+  CTweakSheet& tweak = Open();
+  sheet.calls.clear();
+  EXPECT_TRUE(tweak.OnCommand(10001));
+  EXPECT_EQ((std::vector<std::string>{"remove tray icon", "destroy"}),
+            sheet.calls);
+}
+
+}  // namespace

@@ -1,0 +1,31 @@
+#pragma once
+
+namespace ui {
+
+enum class SheetButton { Ok, Cancel, Help, ApplyNow };
+
+// The main window as the sheet's logic sees it.
+class SheetWindow {
+ public:
+  virtual ~SheetWindow() = default;
+
+  virtual void Hide() = 0;
+  // Destroys the window, which ends the program.
+  virtual void Destroy() = 0;
+  // The tray icon: icon id 100, the registered callback message, the
+  // sheet's icon and the tip "Kvartune".
+  virtual void AddTrayIcon() = 0;
+  virtual void RemoveTrayIcon() = 0;
+  virtual void PostCommand(int id) = 0;
+  // The tray menu at the cursor; the chosen item arrives as a command.
+  virtual void ShowTrayMenu() = 0;
+  virtual int ActivePage() = 0;
+  virtual void SetActivePage(int index) = 0;
+  // Centres the window on the desktop at the top of the z-order, restores
+  // it and brings it to the foreground.
+  virtual void CenterAndRestore() = 0;
+  // Presses one of the property sheet's own buttons.
+  virtual void PressButton(SheetButton button) = 0;
+};
+
+}  // namespace ui
