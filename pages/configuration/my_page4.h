@@ -1,9 +1,45 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "ui/property_page.h"
 
-// The "Configuration" page (dialog 1003).
+inline constexpr const char kNeedCardMessage[] = "Need to select Banshee card";
+
+// The "Configuration" page (dialog 1003): the card the other pages work on,
+// apply-to-all, the recorded versions, the start-up options and the
+// per-card "OverRide vendor's control settings" flag.
 class CMyPage4 : public ui::PropertyPage {
  public:
   explicit CMyPage4(os::Services& services);
+
+  bool OnInitDialog() override;
+  bool OnSetActive() override;
+  bool OnCommand(int id, int notification) override;
+
+ private:
+  void Select();
+  void TrayClick();
+  void Default();
+  void Apply();
+
+  void EnableApplyAndReset(bool enabled);
+  void ShowVersion(int id, const std::string& text);
+  void ShowApplyAll();
+  // The card's "kvartune_override", empty when missing.
+  std::string ReadOverride(const std::string& card);
+  void ReadVersions(const std::string& card, std::string& driverVersion,
+                    std::string& revision);
+  bool HasCard(int index) const;
+
+  std::string family_;
+  std::vector<std::string> cards_;
+  int savedIndex_ = 0;
+  std::string cardCount_;
+  std::string applyAll_;
+  std::string tray_;
+  std::string startHidden_;
+  std::string savedDriverVersion_, workingDriverVersion_;
+  std::string savedRevision_, workingRevision_;
 };
