@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "e2e_paths.h"
+#include "machine_profile.h"
+#include "registry_check.h"
+#include "scenario.h"
+
+namespace e2e {
+namespace {
+
+const std::string kDriverKeys =
+    "System\\CurrentControlSet\\Services\\Class\\Display\\";
+const std::string kDirectX = "Software\\Microsoft\\DirectX";
+const Names kDetectionValues{"driverdesc", "driver", "driverversion",
+                             "HWRevision"};
+const Names kDirect3DSwitches{"SSTH3_SWAPINTERVAL", "SSTH3_ANTIALIAS",
+                              "SSTH3_OVERLAYMODE", "SSTH3_AUTOMIPMAP"};
+
+void CopyDriverAndGlide() {
+  const std::string system = ViewOfProgram().systemFolder;
+  for (const char* file : {"3dfxvs.drv", "glide2x.dll", "glide3x.dll"})
+    ASSERT_TRUE(CopyFixture(file, system + "\\" + file));
+}
+
+TEST(Windows98Detection, RecordsTheBansheeAndClearsItsDirect3DSwitches) {
+  ASSERT_TRUE(SeedMachine({"win98-one-banshee"}));
+  CopyDriverAndGlide();
+
+  ASSERT_TRUE(RunsWithoutMessage());
+
+  const std::string card = kDisplayCards + "\\0000";
+  EXPECT_EQ(Names{"0000"}, SubkeyNames(kDisplayCards));
+  EXPECT_EQ(kDetectionValues, ValueNames(card));
+  EXPECT_TRUE(HasText(card, "driverdesc", "3Dfx Voodoo Banshee"));
+  EXPECT_TRUE(HasText(card, "driver", "3dfxvs.drv"));
+  EXPECT_TRUE(HasText(card, "driverversion", "4.11.01.1208-1.00"));
+  EXPECT_TRUE(HasText(card, "HWRevision", "001"));
+
+  EXPECT_EQ((Names{"displaynumber", "selecteddisplay", "version",
+                   "glide2version", "glide3version", "directxversion"}),
+            ValueNames(kCommon));
+  EXPECT_TRUE(HasText(kCommon, "displaynumber", "1"));
+  EXPECT_TRUE(HasText(kCommon, "selecteddisplay", "0000"));
+  ExpectVersions("2.60.00.0321", "3.10.00.0658", "4.06.00.0318");
+  // "loadstartup" is missing: the Run entry of an earlier installation goes.
+  EXPECT_TRUE(HasNoValue(kRun, "xkvartune"));
+
+  EXPECT_EQ((Names{"DriverDesc", "ProviderName", "DriverDate", "InfPath",
+                   "InfSection", "DevLoader", "Ver", "SSTH3_RGAMMA"}),
+            ValueNames(kDriverKeys + "0000"));
+  EXPECT_EQ(kDirect3DSwitches, ValueNames(kDriverKeys + "0000\\D3D"));
+}
+
+TEST(Windows98Detection, VersionsOfMissingFilesAndDirectXAreNotAvailable) {
+  ASSERT_TRUE(SeedMachine({"win98-one-banshee", "win98-without-directx"}));
+
+  ASSERT_TRUE(RunsWithoutMessage());
+
+  EXPECT_TRUE(HasText(kDisplayCards + "\\0000", "driverversion", "N/A"));
+  ExpectVersions("N/A", "N/A", "N/A");
+  EXPECT_TRUE(HasKey(kDirectX));
+  EXPECT_EQ(Names{}, ValueNames(kDirectX));
+}
+
+TEST(Windows98Detection, DirectXWithoutVersionIsNotAvailable) {
+  ASSERT_TRUE(
+      SeedMachine({"win98-one-banshee", "win98-directx-without-version"}));
+
+  ASSERT_TRUE(RunsWithoutMessage());
+
+  EXPECT_TRUE(HasText(kCommon, "directxversion", "N/A"));
+  EXPECT_EQ(Names{"InstalledVersion"}, ValueNames(kDirectX));
+}
+
+TEST(Windows98Detection, TwoBansheesKeepTheSelectedSecondCard) {
+  ASSERT_TRUE(SeedMachine({"win98-one-banshee", "win98-second-banshee",
+                           "kvartune-second-card-selected"}));
+  CopyDriverAndGlide();
+
+  ASSERT_TRUE(RunsWithoutMessage());
+
+  EXPECT_EQ((Names{"0000", "0002"}), SubkeyNames(kDisplayCards));
+  const std::string second = kDisplayCards + "\\0002";
+  EXPECT_EQ(kDetectionValues, ValueNames(second));
+  EXPECT_TRUE(HasText(second, "driverdesc", "3D Blaster Banshee PCI"));
+  EXPECT_TRUE(HasText(second, "driver", "3dfxvs.drv"));
+  EXPECT_TRUE(HasText(second, "driverversion", "4.11.01.1208-1.00"));
+  EXPECT_TRUE(HasText(second, "HWRevision", "N/A"));
+  EXPECT_TRUE(HasText(kDisplayCards + "\\0000", "HWRevision", "001"));
+
+  EXPECT_TRUE(HasText(kCommon, "displaynumber", "2"));
+  EXPECT_TRUE(HasText(kCommon, "selecteddisplay", "0002"));
+  EXPECT_TRUE(HasText(kRun, "xkvartune", ProgramPath()));
+
+  EXPECT_EQ((Names{"DriverDesc", "ProviderName", "DriverDate", "InfPath",
+                   "InfSection", "DevLoader", "Ver"}),
+            ValueNames(kDriverKeys + "0002"));
+  EXPECT_EQ(Names{"SSTH3_AUTOMIPMAP"}, ValueNames(kDriverKeys + "0002\\D3D"));
+  // No card uses driver key 0001, so its switches stay.
+  EXPECT_TRUE(HasText(kDriverKeys + "0001", "SSTH3_ANTIALIAS", "1"));
+}
+
+TEST(Windows98Detection, InstancesThatAreNoCardGetNoCardKey) {
+  ASSERT_TRUE(SeedMachine({"win98-one-banshee", "win98-lookalikes"}));
+
+  ASSERT_TRUE(RunsWithoutMessage());
+
+  EXPECT_EQ(Names{"0000"}, SubkeyNames(kDisplayCards));
+  EXPECT_TRUE(HasText(kCommon, "displaynumber", "1"));
+  EXPECT_TRUE(HasText(kDriverKeys + "0001", "SSTH3_ANTIALIAS", "1"));
+  EXPECT_TRUE(HasText(kDriverKeys + "0003", "SSTH3_ANTIALIAS", "1"));
+}
+
+TEST(Windows98Detection, CardThatIsGoneLosesItsKeyAndTheSelection) {
+  ASSERT_TRUE(SeedMachine({"win98-one-banshee", "kvartune-earlier-start-98"}));
+  CopyDriverAndGlide();
+
+  ASSERT_TRUE(RunsWithoutMessage());
+
+  EXPECT_EQ(Names{"0000"}, SubkeyNames(kDisplayCards));
+  const std::string card = kDisplayCards + "\\0000";
+  EXPECT_EQ((Names{"driverdesc", "driver", "driverversion", "HWRevision",
+                   "kvartune_override", "kvartune_useclock"}),
+            ValueNames(card));
+  EXPECT_TRUE(HasText(card, "driverversion", "4.11.01.1208-1.00"));
+  EXPECT_TRUE(HasText(card, "kvartune_override", "0"));
+  EXPECT_TRUE(HasText(card, "kvartune_useclock", "1"));
+
+  EXPECT_TRUE(HasText(kCommon, "displaynumber", "1"));
+  EXPECT_TRUE(HasText(kCommon, "selecteddisplay", "0000"));
+  ExpectVersions("2.60.00.0321", "3.10.00.0658", "4.06.00.0318");
+  EXPECT_TRUE(HasText(kCommon, "applyall", "0"));
+  EXPECT_TRUE(HasText(kCommon, "loadtray", "1"));
+  EXPECT_TRUE(HasText(kCommon, "loadstartup", "0"));
+  EXPECT_TRUE(HasNoValue(kRun, "xkvartune"));
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+// Where the program under test, its probe, the fixture files and the machine
+// profiles are. CMake hands them over through the environment as Z: paths;
+// these return them as full Windows paths with backslashes, the form a
+// started program reports as its own module path.
+namespace e2e {
+
+std::string ProgramPath();
+std::string ProbePath();
+std::string FixturePath(const std::string& file);
+std::string ProfilePath(const std::string& profile);
+
+}  // namespace e2e

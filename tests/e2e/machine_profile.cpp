@@ -1,0 +1,119 @@
+#include "machine_profile.h"
+
+#include <fstream>
+#include <map>
+
+#include "e2e_paths.h"
+#include "program_run.h"
+
+namespace e2e {
+namespace {
+
+constexpr char kAppDefaults[] = "Software\\Wine\\AppDefaults\\kvtune.exe";
+
+std::string WindowsFolderOfThisProcess() {
+  char folder[MAX_PATH];
+  const UINT length = GetWindowsDirectoryA(folder, MAX_PATH);
+  return std::string(folder, length < MAX_PATH ? length : 0);
+}
+
+std::string TempFile(const char* name) {
+  char folder[MAX_PATH];
+  const DWORD length = GetTempPathA(MAX_PATH, folder);
+  return std::string(folder, length < MAX_PATH ? length : 0) + name;
+}
+
+// The files copied since the last clean slate, one path a line. It is kept
+// on disk so that a run that stopped half-way is cleaned up by the next one.
+std::string CopiedFilesList() { return TempFile("kvt-e2e-copied.txt"); }
+
+void RemoveCopiedFiles() {
+  std::ifstream list(CopiedFilesList());
+  for (std::string path; std::getline(list, path);) DeleteFileA(path.c_str());
+  list.close();
+  DeleteFileA(CopiedFilesList().c_str());
+}
+
+// Wine rebuilds HARDWARE\DEVICEMAP\VIDEO, dropping every entry but its own
+// \Device\Video0, at the first display query of each process: asking for
+// the desktop window (which also starts Wine's desktop process), creating a
+// window, reading the screen metrics. The harness makes its own first query
+// here, before the first profile adds entries. The program makes none before
+// its detection has read the map, and neither do regedit and the probe.
+void SettleDisplayDevices() {
+  static const bool settled = [] {
+    GetDesktopWindow();
+    GetSystemMetrics(SM_CXSCREEN);
+    return true;
+  }();
+  (void)settled;
+}
+
+testing::AssertionResult Import(std::initializer_list<const char*> profiles) {
+  std::string arguments = "/s \"" + ProfilePath("clean") + "\"";
+  for (const char* profile : profiles) {
+    const std::string path = ProfilePath(profile);
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+      return testing::AssertionFailure() << "no machine profile " << path;
+    arguments += " \"" + path + "\"";
+  }
+  ProgramRun regedit(WindowsFolderOfThisProcess() + "\\regedit.exe", arguments);
+  if (!regedit.WaitForExit())
+    return testing::AssertionFailure()
+           << "regedit " << arguments << " did not finish";
+  return testing::AssertionSuccess();
+}
+
+std::string ProfileVersion() {
+  char version[64] = {};
+  DWORD size = sizeof version - 1;
+  RegGetValueA(HKEY_CURRENT_USER, kAppDefaults, "Version", RRF_RT_REG_SZ,
+               nullptr, version, &size);
+  return version;
+}
+
+ProgramView Probe() {
+  const std::string answer = TempFile("kvt-e2e-probe.txt");
+  DeleteFileA(answer.c_str());
+  ProgramRun probe(ProbePath(), "\"" + answer + "\"");
+  probe.WaitForExit();
+  ProgramView view;
+  std::ifstream lines(answer);
+  lines >> view.platformId;
+  lines.ignore();
+  std::getline(lines, view.systemFolder);
+  std::getline(lines, view.windowsFolder);
+  std::getline(lines, view.modulePath);
+  return view;
+}
+
+}  // namespace
+
+testing::AssertionResult SeedMachine(
+    std::initializer_list<const char*> profiles) {
+  SettleDisplayDevices();
+  RemoveCopiedFiles();
+  return Import(profiles);
+}
+
+testing::AssertionResult CopyFixture(const std::string& fixture,
+                                     const std::string& destination) {
+  {
+    std::ofstream list(CopiedFilesList(), std::ios::app);
+    list << destination << '\n';
+  }
+  if (CopyFileA(FixturePath(fixture).c_str(), destination.c_str(), FALSE))
+    return testing::AssertionSuccess();
+  return testing::AssertionFailure()
+         << "cannot copy " << FixturePath(fixture) << " to " << destination;
+}
+
+const ProgramView& ViewOfProgram() {
+  static std::map<std::string, ProgramView> views;
+  const std::string version = ProfileVersion();
+  const auto known = views.find(version);
+  if (known != views.end()) return known->second;
+  return views.emplace(version, Probe()).first->second;
+}
+
+}  // namespace e2e

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+
+// Reads HKEY_LOCAL_MACHINE through the Win32 API, as a run of the program
+// left it. Keys are opened for reading only, so that looking never creates.
+namespace e2e {
+
+// A REG_SZ value holding exactly this text and its terminating zero.
+testing::AssertionResult HasText(const std::string& key,
+                                 const std::string& name,
+                                 const std::string& text);
+// A REG_DWORD value holding this number.
+testing::AssertionResult HasDword(const std::string& key,
+                                  const std::string& name,
+                                  std::uint32_t number);
+testing::AssertionResult HasNoValue(const std::string& key,
+                                    const std::string& name);
+testing::AssertionResult HasKey(const std::string& key);
+testing::AssertionResult HasNoKey(const std::string& key);
+
+// The names of a key's values or of its subkeys; empty when it is missing.
+std::set<std::string> ValueNames(const std::string& key);
+std::set<std::string> SubkeyNames(const std::string& key);
+
+// Every key and value below a key, by path relative to it: a key as
+// "path\" with an empty description, a value as "path\name" with its type
+// and bytes. Two snapshots compare equal when nothing below was touched.
+std::map<std::string, std::string> TreeSnapshot(const std::string& key);
+
+}  // namespace e2e

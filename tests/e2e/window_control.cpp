@@ -1,0 +1,84 @@
+#include "window_control.h"
+
+namespace e2e {
+namespace {
+
+// A window that does not answer in this time counts as hung.
+constexpr UINT kAnswerTimeout = 2000;
+
+std::string ClassName(HWND window) {
+  char name[256];
+  const int length = GetClassNameA(window, name, sizeof name);
+  return std::string(name, length > 0 ? length : 0);
+}
+
+struct Search {
+  DWORD processId;
+  const std::string& windowClass;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTopLevel(HWND window, LPARAM context) {
+  Search& search = *reinterpret_cast<Search*>(context);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == search.processId && ClassName(window) == search.windowClass)
+    search.found.push_back(window);
+  return TRUE;
+}
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM context) {
+  Search& search = *reinterpret_cast<Search*>(context);
+  if (ClassName(window) == search.windowClass) search.found.push_back(window);
+  return TRUE;
+}
+
+LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG,
+                           kAnswerTimeout, &answer))
+    return 0;
+  return static_cast<LRESULT>(answer);
+}
+
+}  // namespace
+
+std::vector<HWND> TopLevelWindows(DWORD processId,
+                                  const std::string& windowClass) {
+  Search search{processId, windowClass, {}};
+  EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::vector<HWND> ChildWindows(HWND parent, const std::string& windowClass) {
+  Search search{0, windowClass, {}};
+  EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::string WindowText(HWND window) {
+  const LRESULT length = Ask(window, WM_GETTEXTLENGTH, 0, 0);
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const LRESULT copied = Ask(window, WM_GETTEXT, text.size(),
+                             reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(copied));
+  return text;
+}
+
+std::string ControlText(HWND dialog, int id) {
+  const HWND control = GetDlgItem(dialog, id);
+  return control != nullptr ? WindowText(control) : std::string();
+}
+
+HICON ShownIcon(HWND control) {
+  return reinterpret_cast<HICON>(Ask(control, STM_GETICON, 0, 0));
+}
+
+bool PressButton(HWND dialog, int id) {
+  const HWND button = GetDlgItem(dialog, id);
+  return button != nullptr &&
+         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                      reinterpret_cast<LPARAM>(button));
+}
+
+}  // namespace e2e
