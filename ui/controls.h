@@ -19,8 +19,10 @@ class Controls {
 
   virtual std::string Text(int id) = 0;
   virtual void SetText(int id, const std::string& text) = 0;
-  // The text as GetDlgItemInt reads it; false when it holds no number.
-  virtual bool WholeNumber(int id, bool isSigned, long& value) = 0;
+  // The text as GetDlgItemInt reads it; false when it holds no number, and
+  // then `value` is left alone. An unsigned read gives 0 to 4294967295, which
+  // a 32-bit long cannot hold, hence long long.
+  virtual bool WholeNumber(int id, bool isSigned, long long& value) = 0;
   // Moves the keyboard focus to the control.
   virtual void Focus(int id) = 0;
   // Shows a bitmap of the program's resources on a push button
