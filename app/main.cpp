@@ -1,25 +1,32 @@
 #include <windows.h>
+#include <prsht.h>
 
 #include "app/tweak_app.h"
 #include "os/win32/win32_files.h"
 #include "os/win32/win32_registry.h"
 #include "os/win32/win32_shell.h"
 #include "os/win32/win32_system.h"
+#include "ui/win32/win32_sheet.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   os::Win32Registry registry;
   os::Win32System system;
   os::Win32Files files;
   os::Win32Shell shell;
   os::Services services{registry, system, files, shell};
+  ui::Win32Sheet sheet(instance);
 
-  CTweakApp app(services);
+  CTweakApp app(services, sheet);
   if (!app.StartUp()) return 0;
 
+  // The message loop lives as long as the main window.
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (sheet.Window() != nullptr &&
+        PropSheet_IsDialogMessage(sheet.Window(), &message))
+      continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
-  return static_cast<int>(message.wParam);
+  return 0;
 }

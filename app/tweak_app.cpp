@@ -7,7 +7,8 @@
 #include "store/registry_key.h"
 #include "ui/app_message.h"
 
-CTweakApp::CTweakApp(os::Services& services) : services_(services) {}
+CTweakApp::CTweakApp(os::Services& services, ui::SheetHost& host)
+    : services_(services), host_(host) {}
 
 bool CTweakApp::StartUp() {
   const std::string mutexName =
@@ -35,5 +36,7 @@ bool CTweakApp::StartUp() {
     key.QueryText(names::kStartMin, startMin_);
     key.Close();
   }
-  return false;
+
+  mainWindow_ = std::make_unique<CTweakSheet>(services_);
+  return host_.Create(*mainWindow_, startMin_ != "1");
 }

@@ -313,6 +313,28 @@ void FakeRegistry::Deny(os::Root root, const std::string& path, long code) {
   denied_[{root, Folded(path)}] = code;
 }
 
+std::string FakeRegistry::Dump() const {
+  std::string out;
+  struct Walk {
+    std::string& out;
+    void operator()(const Node& node, const std::string& path) const {
+      out += "[" + path + (node.isVolatile ? "] volatile\n" : "]\n");
+      for (const Node::Value& value : node.values) {
+        out += value.name + " " +
+               std::to_string(static_cast<unsigned>(value.value.type)) + ":";
+        for (unsigned char byte : value.value.bytes)
+          out += " " + std::to_string(byte);
+        out += "\n";
+      }
+      for (const Node::Child& child : node.subkeys)
+        (*this)(*child.node, path + "\\" + child.name);
+    }
+  };
+  Walk{out}(*machine_, "HKLM");
+  Walk{out}(*user_, "HKCU");
+  return out;
+}
+
 void FakeRegistry::Restart() {
   machine_->DropVolatile();
   user_->DropVolatile();

@@ -68,6 +68,9 @@ class FakeRegistry : public os::Registry {
   // Every later CreateKey of exactly this path fails with the code.
   void Deny(os::Root root, const std::string& path,
             long code = os::error::kAccessDenied);
+  // The whole tree as text, key by key with every value's name, type and
+  // bytes: two dumps are equal exactly when the registries are.
+  std::string Dump() const;
   // Drops every volatile key, as a restart of Windows does.
   void Restart();
   std::size_t OpenHandles() const { return handles_.size(); }

@@ -35,16 +35,17 @@ class StartUpTest : public ::testing::Test, protected Machine {};
 TEST_F(StartUpTest, ASecondCopyRestoresTheFirstAndTouchesNothing) {
   shell.mutexState = os::MutexState::AlreadyExisted;
   AddBanshee95("0000");
-  CTweakApp app(services);
+  CTweakApp app(services, sheet);
   EXPECT_FALSE(app.StartUp());
   EXPECT_EQ(std::vector<std::string>{"kvtune"}, shell.mutexNames);
   EXPECT_EQ(std::vector<std::string>{"Kvartune"}, shell.restoredCaptions);
   EXPECT_FALSE(registry.KeyExists(kMachine, "Software\\Quillfeld"));
+  EXPECT_FALSE(sheet.created);
 }
 
 TEST_F(StartUpTest, RunsTheDetectionOfTheFamily) {
   AddBanshee95("0000");
-  CTweakApp app(services);
+  CTweakApp app(services, sheet);
   app.StartUp();
   EXPECT_EQ("Windows95", app.Family());
   EXPECT_EQ("0000", Common("selecteddisplay"));
@@ -53,7 +54,7 @@ TEST_F(StartUpTest, RunsTheDetectionOfTheFamily) {
   Machine nt;
   nt.UseNT();
   nt.AddBansheeNT();
-  CTweakApp ntApp(nt.services);
+  CTweakApp ntApp(nt.services, nt.sheet);
   ntApp.StartUp();
   EXPECT_EQ("WindowsNT", ntApp.Family());
   EXPECT_EQ("Video0", nt.Common("selecteddisplay"));
@@ -62,7 +63,7 @@ TEST_F(StartUpTest, RunsTheDetectionOfTheFamily) {
 TEST_F(StartUpTest, EndsSilentlyOffWindows) {
   system.version.platformId = 0;
   AddBanshee95("0000");
-  CTweakApp app(services);
+  CTweakApp app(services, sheet);
   EXPECT_FALSE(app.StartUp());
   EXPECT_TRUE(shell.messages.empty());
   EXPECT_FALSE(registry.KeyExists(kMachine, "Software\\Quillfeld"));
@@ -70,19 +71,37 @@ TEST_F(StartUpTest, EndsSilentlyOffWindows) {
 
 TEST_F(StartUpTest, NoCardEndsBeforeThePostDetectionStep) {
   registry.PutKey(kMachine, "Enum\\PCI");
-  CTweakApp app(services);
+  CTweakApp app(services, sheet);
   EXPECT_FALSE(app.StartUp());
   EXPECT_EQ(1u, shell.messages.size());
   EXPECT_FALSE(Common("version"));
 }
 
-TEST_F(StartUpTest, ReadsStartMin) {
+TEST_F(StartUpTest, CreatesTheMainWindowShownUnlessStartMinIsOne) {
   AddBanshee95("0000");
+  for (const char* startMin : {"0", "", "yes", "1 "}) {
+    registry.PutText(kMachine, "Software\\Quillfeld\\Kvartune\\common",
+                     "startmin", startMin);
+    fakes::FakeSheet window;
+    CTweakApp app(services, window);
+    EXPECT_TRUE(app.StartUp());
+    EXPECT_TRUE(window.visible) << startMin;
+    EXPECT_EQ(app.MainWindow(), window.handler);
+  }
   registry.PutText(kMachine, "Software\\Quillfeld\\Kvartune\\common",
                    "startmin", "1");
-  CTweakApp app(services);
-  app.StartUp();
-  EXPECT_EQ("1", app.StartMin());
+  CTweakApp app(services, sheet);
+  EXPECT_TRUE(app.StartUp());
+  EXPECT_TRUE(sheet.created);
+  EXPECT_FALSE(sheet.visible);
+}
+
+TEST_F(StartUpTest, AStartThatEndsEarlyCreatesNoWindow) {
+  registry.PutKey(kMachine, "Enum\\PCI");
+  CTweakApp app(services, sheet);
+  EXPECT_FALSE(app.StartUp());
+  EXPECT_FALSE(sheet.created);
+  EXPECT_EQ(nullptr, app.MainWindow());
 }
 
 }  // namespace

@@ -1,0 +1,264 @@
+#include <gtest/gtest.h>
+
+#include "machine.h"
+#include "page_fixture.h"
+#include "pages/configuration/my_page4.h"
+#include "res/controls.h"
+
+namespace {
+
+constexpr os::Root kMachine = os::Root::LocalMachine;
+const std::string kCommon = "Software\\Quillfeld\\Kvartune\\common";
+const std::string kCards = "Software\\Quillfeld\\Kvartune\\Display\\";
+const char kRun[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\run";
+
+class ConfigurationPageTest : public ::testing::Test, protected Machine {
+ protected:
+  void SetUp() override { DeclareDialog(controls, 1003); }
+
+  void Card(const std::string& card, const std::string& version,
+            const std::string& revision) {
+    registry.PutText(kMachine, kCards + card, "driverdesc",
+                     "3Dfx Voodoo Banshee " + card);
+    registry.PutText(kMachine, kCards + card, "driverversion", version);
+    registry.PutText(kMachine, kCards + card, "HWRevision", revision);
+  }
+  void Common(const std::string& name, const std::string& text) {
+    registry.PutText(kMachine, kCommon, name, text);
+  }
+  // Two cards recorded at start-up, the second one selected.
+  void TwoCards() {
+    Card("0000", "4.11.01.1208-1.00", "001");
+    Card("0002", "4.12.01.1000-1.00", "002");
+    Common("displaynumber", "2");
+    Common("selecteddisplay", "0002");
+    Common("glide2version", "2.60.00.0321");
+    Common("glide3version", "N/A");
+    Common("directxversion", "4.06.00.0318");
+  }
+  CMyPage4& Show() {
+    page_ = std::make_unique<CMyPage4>(services);
+    page_->Bind(controls);
+    page_->OnInitDialog();
+    page_->OnSetActive();
+    return *page_;
+  }
+  void Click(int id) { page_->OnCommand(id, 0); }
+  void Choose(int index) {
+    controls.SetCurrentIndex(IDC_CARD_COMBO, index);
+    page_->OnCommand(IDC_CARD_COMBO, 1);
+  }
+  void Toggle(int id) {
+    controls.SetCheck(id, !controls.IsChecked(id));
+    Click(id);
+  }
+  bool ApplyEnabled() {
+    const bool apply = controls.IsEnabled(IDC_CONFIG_APPLY);
+    EXPECT_EQ(apply, controls.IsEnabled(IDC_CONFIG_RESET));
+    return apply;
+  }
+
+  fakes::FakeControls controls;
+  std::unique_ptr<CMyPage4> page_;
+};
+
+TEST_F(ConfigurationPageTest, ShowsTheStoredStateWithSpacedVersions) {
+  TwoCards();
+  Show();
+  EXPECT_EQ(2, controls.ItemCount(IDC_CARD_COMBO));
+  EXPECT_EQ("3Dfx Voodoo Banshee 0002", controls.ItemText(IDC_CARD_COMBO, 1));
+  EXPECT_EQ(1, controls.CurrentIndex(IDC_CARD_COMBO));
+  EXPECT_EQ(" 4.12.01.1000-1.00", controls.Text(IDC_DRIVER_VERSION));
+  EXPECT_EQ(" 002", controls.Text(IDC_HW_REVISION));
+  EXPECT_EQ(" 2.60.00.0321", controls.Text(IDC_GLIDE2_VERSION));
+  EXPECT_EQ(" N/A", controls.Text(IDC_GLIDE3_VERSION));
+  EXPECT_EQ(" 4.06.00.0318", controls.Text(IDC_DIRECTX_VERSION));
+  // Nothing stored yet: apply-to-all, tray and override count as on.
+  EXPECT_TRUE(controls.IsEnabled(IDC_APPLY_ALL));
+  EXPECT_TRUE(controls.IsChecked(IDC_APPLY_ALL));
+  EXPECT_TRUE(controls.IsChecked(IDC_LOAD_TRAY));
+  EXPECT_TRUE(controls.IsEnabled(IDC_START_MINIMIZED));
+  EXPECT_FALSE(controls.IsChecked(IDC_START_MINIMIZED));
+  EXPECT_FALSE(controls.IsChecked(IDC_LOAD_AT_STARTUP));
+  EXPECT_TRUE(controls.IsChecked(IDC_OVERRIDE_VENDOR));
+  EXPECT_FALSE(ApplyEnabled());
+}
+
+TEST_F(ConfigurationPageTest, OneCardKeepsApplyToAllOffAndStoresZero) {
+  Card("0000", "4.11.01.1208-1.00", "001");
+  Common("displaynumber", "1");
+  Common("applyall", "1");
+  Show();
+  EXPECT_FALSE(controls.IsEnabled(IDC_APPLY_ALL));
+  EXPECT_FALSE(controls.IsChecked(IDC_APPLY_ALL));
+  Click(IDC_CONFIG_APPLY);
+  EXPECT_EQ("0", registry.Text(kMachine, kCommon, "applyall"));
+  EXPECT_EQ("0000", registry.Text(kMachine, kCommon, "selecteddisplay"));
+  EXPECT_EQ("1", registry.Text(kMachine, kCards + "0000", "kvartune_override"));
+}
+
+TEST_F(ConfigurationPageTest, ApplyToAllWritesTheFlagIntoEveryCard) {
+  TwoCards();
+  Show();
+  Toggle(IDC_OVERRIDE_VENDOR);
+  EXPECT_TRUE(ApplyEnabled());
+  Click(IDC_CONFIG_APPLY);
+  EXPECT_FALSE(ApplyEnabled());
+  EXPECT_EQ("1", registry.Text(kMachine, kCommon, "applyall"));
+  EXPECT_EQ("0", registry.Text(kMachine, kCards + "0000", "kvartune_override"));
+  EXPECT_EQ("0", registry.Text(kMachine, kCards + "0002", "kvartune_override"));
+  EXPECT_EQ("1", registry.Text(kMachine, kCommon, "loadtray"));
+  EXPECT_EQ("0", registry.Text(kMachine, kCommon, "startmin"));
+  EXPECT_EQ("0", registry.Text(kMachine, kCommon, "loadstartup"));
+}
+
+TEST_F(ConfigurationPageTest, TheSelectedCardAloneWhenApplyToAllIsOff) {
+  TwoCards();
+  Common("applyall", "0");
+  Show();
+  EXPECT_TRUE(controls.IsEnabled(IDC_APPLY_ALL));
+  EXPECT_FALSE(controls.IsChecked(IDC_APPLY_ALL));
+  Choose(0);
+  Toggle(IDC_OVERRIDE_VENDOR);
+  Click(IDC_CONFIG_APPLY);
+  EXPECT_EQ("0000", registry.Text(kMachine, kCommon, "selecteddisplay"));
+  EXPECT_EQ("0", registry.Text(kMachine, kCards + "0000", "kvartune_override"));
+  EXPECT_FALSE(registry.Get(kMachine, kCards + "0002", "kvartune_override"));
+}
+
+TEST_F(ConfigurationPageTest, SelectShowsAnotherCardAndResetReturns) {
+  TwoCards();
+  registry.PutText(kMachine, kCards + "0000", "kvartune_override", "0");
+  Show();
+  EXPECT_TRUE(controls.IsChecked(IDC_OVERRIDE_VENDOR));
+  Choose(0);
+  EXPECT_EQ(" 4.11.01.1208-1.00", controls.Text(IDC_DRIVER_VERSION));
+  EXPECT_EQ(" 001", controls.Text(IDC_HW_REVISION));
+  EXPECT_FALSE(controls.IsChecked(IDC_OVERRIDE_VENDOR));
+  EXPECT_TRUE(ApplyEnabled());
+
+  Click(IDC_CONFIG_RESET);
+  EXPECT_EQ(1, controls.CurrentIndex(IDC_CARD_COMBO));
+  EXPECT_EQ(" 4.12.01.1000-1.00", controls.Text(IDC_DRIVER_VERSION));
+  EXPECT_EQ(" 002", controls.Text(IDC_HW_REVISION));
+  EXPECT_TRUE(controls.IsChecked(IDC_OVERRIDE_VENDOR));
+  EXPECT_FALSE(ApplyEnabled());
+}
+
+TEST_F(ConfigurationPageTest, SelectWithoutACurrentEntryAsksForACard) {
+  TwoCards();
+  Show();
+  controls.SetCurrentIndex(IDC_CARD_COMBO, -1);
+  page_->OnCommand(IDC_CARD_COMBO, 1);
+  ASSERT_EQ(1u, shell.messages.size());
+  EXPECT_EQ("Need to select Banshee card", shell.messages[0].text);
+  EXPECT_EQ("kvtune", shell.messages[0].caption);
+  EXPECT_EQ(os::Icon::Exclamation, shell.messages[0].icon);
+  EXPECT_FALSE(ApplyEnabled());
+}
+
+TEST_F(ConfigurationPageTest, DefaultStoresNothingAndResetRestores) {
+  TwoCards();
+  Common("loadtray", "0");
+  Common("loadstartup", "1");
+  registry.PutText(kMachine, kCards + "0002", "kvartune_override", "0");
+  Show();
+  const std::string before = registry.Dump();
+  Click(IDC_CONFIG_DEFAULT);
+  EXPECT_EQ(before, registry.Dump());
+  EXPECT_TRUE(controls.IsChecked(IDC_LOAD_TRAY));
+  EXPECT_TRUE(controls.IsEnabled(IDC_START_MINIMIZED));
+  EXPECT_FALSE(controls.IsChecked(IDC_LOAD_AT_STARTUP));
+  EXPECT_TRUE(controls.IsChecked(IDC_OVERRIDE_VENDOR));
+  EXPECT_TRUE(controls.IsChecked(IDC_APPLY_ALL));
+  EXPECT_TRUE(ApplyEnabled());
+
+  Click(IDC_CONFIG_RESET);
+  EXPECT_FALSE(controls.IsChecked(IDC_LOAD_TRAY));
+  EXPECT_FALSE(controls.IsEnabled(IDC_START_MINIMIZED));
+  EXPECT_TRUE(controls.IsChecked(IDC_LOAD_AT_STARTUP));
+  EXPECT_FALSE(controls.IsChecked(IDC_OVERRIDE_VENDOR));
+}
+
+TEST_F(ConfigurationPageTest, UncheckingTheTrayClearsStartMinimized) {
+  TwoCards();
+  Common("startmin", "1");
+  Show();
+  EXPECT_TRUE(controls.IsChecked(IDC_START_MINIMIZED));
+  Toggle(IDC_LOAD_TRAY);
+  EXPECT_FALSE(controls.IsChecked(IDC_START_MINIMIZED));
+  EXPECT_FALSE(controls.IsEnabled(IDC_START_MINIMIZED));
+  Click(IDC_CONFIG_APPLY);
+  EXPECT_EQ("0", registry.Text(kMachine, kCommon, "loadtray"));
+  EXPECT_EQ("0", registry.Text(kMachine, kCommon, "startmin"));
+  Toggle(IDC_LOAD_TRAY);
+  EXPECT_TRUE(controls.IsEnabled(IDC_START_MINIMIZED));
+}
+
+TEST_F(ConfigurationPageTest, LoadAtStartupWritesAndRemovesTheRunEntry) {
+  TwoCards();
+  Show();
+  Toggle(IDC_LOAD_AT_STARTUP);
+  Click(IDC_CONFIG_APPLY);
+  EXPECT_EQ("1", registry.Text(kMachine, kCommon, "loadstartup"));
+  EXPECT_EQ(system.modulePath, registry.Text(kMachine, kRun, "xkvartune"));
+  Toggle(IDC_LOAD_AT_STARTUP);
+  Click(IDC_CONFIG_APPLY);
+  EXPECT_EQ("0", registry.Text(kMachine, kCommon, "loadstartup"));
+  EXPECT_FALSE(registry.Get(kMachine, kRun, "xkvartune"));
+}
+
+TEST_F(ConfigurationPageTest, CleansVendorSettingsOnWindows95Only) {
+  const std::string perUser =
+      "System\\CurrentControlSet\\Services\\Class\\Display\\0000\\D3D";
+  TwoCards();
+  registry.PutText(os::Root::CurrentUser, perUser, "SSTH3_ANTIALIAS", "1");
+  Show();
+  EXPECT_FALSE(registry.Get(os::Root::CurrentUser, perUser, "SSTH3_ANTIALIAS"));
+  registry.PutText(os::Root::CurrentUser, perUser, "SSTH3_ANTIALIAS", "1");
+  Click(IDC_CONFIG_APPLY);
+  EXPECT_FALSE(registry.Get(os::Root::CurrentUser, perUser, "SSTH3_ANTIALIAS"));
+
+  Machine nt;
+  nt.UseNT();
+  nt.registry.PutText(kMachine, "Software\\Quillfeld\\Kvartune\\Device\\Video1",
+                      "driverdesc", "3Dfx Voodoo Banshee (NT)");
+  nt.registry.PutText(os::Root::CurrentUser, perUser, "SSTH3_ANTIALIAS", "1");
+  fakes::FakeControls ntControls;
+  DeclareDialog(ntControls, 1003);
+  CMyPage4 page(nt.services);
+  page.Bind(ntControls);
+  page.OnInitDialog();
+  page.OnSetActive();
+  page.OnCommand(IDC_CONFIG_APPLY, 0);
+  EXPECT_TRUE(nt.registry.Get(os::Root::CurrentUser, perUser, "SSTH3_ANTIALIAS"));
+  EXPECT_EQ("1", nt.registry.Text(
+                     kMachine, "Software\\Quillfeld\\Kvartune\\Device\\Video1",
+                     "kvartune_override"));
+}
+
+TEST_F(ConfigurationPageTest, ApplyWithoutCardsWritesNoCardKey) {
+  Show();
+  EXPECT_EQ(0, controls.ItemCount(IDC_CARD_COMBO));
+  Click(IDC_CONFIG_APPLY);
+  EXPECT_FALSE(registry.Get(kMachine, kCommon, "selecteddisplay"));
+  EXPECT_FALSE(registry.Get(kMachine, "Software\\Quillfeld\\Kvartune\\Display",
+                            "kvartune_override"));
+  EXPECT_TRUE(registry.SubkeyNames(kMachine,
+                                   "Software\\Quillfeld\\Kvartune\\Display")
+                  .empty());
+  EXPECT_EQ("1", registry.Text(kMachine, kCommon, "applyall"));
+}
+
+TEST_F(ConfigurationPageTest, ApplyWithoutACurrentEntryKeepsTheSelection) {
+  TwoCards();
+  Common("applyall", "0");
+  Show();
+  controls.SetCurrentIndex(IDC_CARD_COMBO, -1);
+  Click(IDC_CONFIG_APPLY);
+  EXPECT_EQ("0002", registry.Text(kMachine, kCommon, "selecteddisplay"));
+  EXPECT_EQ("1", registry.Text(kMachine, kCards + "0002", "kvartune_override"));
+  EXPECT_FALSE(registry.Get(kMachine, kCards + "0000", "kvartune_override"));
+}
+
+}  // namespace

@@ -1,0 +1,243 @@
+#include "ui/win32/win32_sheet.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+#include <shellapi.h>
+
+#include <vector>
+
+#include "res/resource.h"
+#include "ui/win32/page_dialog.h"
+
+namespace ui {
+namespace {
+
+constexpr char kSheetProperty[] = "KvartuneSheet";
+constexpr UINT kTrayIconId = 100;
+constexpr int kApplyNowId = 12321;
+
+// The property sheet's creation callbacks carry no pointer of their own;
+// the one sheet being created is kept here until its window exists.
+Win32Sheet* creating = nullptr;
+DWORD creatingStyle = 0;
+
+// Start-up's window style, on the property sheet's own template.
+void SetTemplateStyle(void* dialogTemplate, DWORD style) {
+  auto* words = static_cast<WORD*>(dialogTemplate);
+  const bool extended = words[1] == 0xFFFF;  // DLGTEMPLATEEX
+  DWORD* styleField = extended ? reinterpret_cast<DWORD*>(words + 6)
+                               : reinterpret_cast<DWORD*>(words);
+  DWORD* exStyleField = extended ? reinterpret_cast<DWORD*>(words + 4)
+                                 : reinterpret_cast<DWORD*>(words + 2);
+  *styleField = (*styleField & (DS_SETFONT | DS_3DLOOK)) | style;
+  *exStyleField = 0;
+}
+
+}  // namespace
+
+Win32Sheet::Win32Sheet(HINSTANCE instance) : instance_(instance) {}
+
+bool Win32Sheet::Create(SheetHandler& sheet, bool visible) {
+  if (!commonControls_.Load()) return false;
+  trayMessage_ = RegisterWindowMessageA("WM_ICONNOTIFY");
+  icon_ = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_SHEET_ICON));
+  char caption[64] = {};
+  LoadStringA(instance_, IDS_TITLE, caption, sizeof caption);
+  caption_ = caption;
+  handler_ = &sheet;
+  std::vector<HPROPSHEETPAGE> pages;
+  for (PropertyPage* page : sheet.Pages())
+    pages.push_back(MakeSheetPage(commonControls_, instance_, *page));
+
+  PROPSHEETHEADERA header = {};
+  header.dwSize = PROPSHEETHEADERA_V1_SIZE;
+  header.dwFlags =
+      PSH_MODELESS | PSH_USECALLBACK | PSH_NOAPPLYNOW | PSH_USEHICON;
+  header.hInstance = instance_;
+  header.hIcon = icon_;
+  header.pszCaption = caption_.c_str();
+  header.nPages = static_cast<UINT>(pages.size());
+  header.nStartPage = 0;
+  header.phpage = pages.data();
+  header.pfnCallback = SheetCallback;
+
+  creating = this;
+  creatingStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
+                  DS_MODALFRAME | (visible ? WS_VISIBLE : 0);
+  const INT_PTR created = commonControls_.PropertySheet(header);
+  creating = nullptr;
+  return created != 0 && created != -1 && window_ != nullptr;
+}
+
+int CALLBACK Win32Sheet::SheetCallback(HWND window, UINT message,
+                                       LPARAM lParam) {
+  if (message == PSCB_PRECREATE && lParam != 0)
+    SetTemplateStyle(reinterpret_cast<void*>(lParam), creatingStyle);
+  if (message == PSCB_INITIALIZED && creating != nullptr)
+    creating->Initialize(window);
+  return 0;
+}
+
+void Win32Sheet::Initialize(HWND window) {
+  window_ = window;
+  SetPropA(window, kSheetProperty, this);
+  baseProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+      window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)));
+
+  SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  SendMessageA(window, WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(icon_));
+  for (int id : {IDOK, kApplyNowId, IDCANCEL, IDHELP}) {
+    if (HWND button = GetDlgItem(window, id)) DestroyWindow(button);
+  }
+  HMENU systemMenu = GetSystemMenu(window, FALSE);
+  for (UINT command : {SC_RESTORE, SC_SIZE, SC_MAXIMIZE})
+    DeleteMenu(systemMenu, command, MF_BYCOMMAND);
+  handler_->OnInitialize(*this);
+}
+
+LRESULT CALLBACK Win32Sheet::WindowProc(HWND window, UINT message,
+                                        WPARAM wParam, LPARAM lParam) {
+  auto* sheet = static_cast<Win32Sheet*>(GetPropA(window, kSheetProperty));
+  if (sheet == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+  return sheet->Handle(message, wParam, lParam);
+}
+
+LRESULT Win32Sheet::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == trayMessage_) {
+    handler_->OnTrayNotify(static_cast<unsigned>(wParam),
+                           static_cast<unsigned>(lParam));
+    return 0;
+  }
+  switch (message) {
+    case WM_SYSCOMMAND:
+      if (wParam == SC_CLOSE) {
+        handler_->OnClose();
+        return 0;
+      }
+      break;
+    case WM_SIZE: {
+      const LRESULT result =
+          CallWindowProcA(baseProc_, window_, message, wParam, lParam);
+      if (wParam == SIZE_MINIMIZED) ShowWindow(window_, SW_SHOWMINIMIZED);
+      return result;
+    }
+    case WM_PAINT:
+      if (IsIconic(window_)) {
+        PaintIconic();
+        return 0;
+      }
+      break;
+    case WM_QUERYDRAGICON:
+      return reinterpret_cast<LRESULT>(icon_);
+    case WM_COMMAND:
+      if (HIWORD(wParam) == 0 && handler_->OnCommand(LOWORD(wParam)))
+        return 0;
+      break;
+    case WM_NCDESTROY: {
+      const HWND window = window_;
+      const WNDPROC baseProc = baseProc_;
+      RemovePropA(window, kSheetProperty);
+      window_ = nullptr;
+      PostQuitMessage(0);
+      return CallWindowProcA(baseProc, window, message, wParam, lParam);
+    }
+    default:
+      break;
+  }
+  return CallWindowProcA(baseProc_, window_, message, wParam, lParam);
+}
+
+void Win32Sheet::PaintIconic() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window_, &paint);
+  SendMessageA(window_, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  RECT client;
+  GetClientRect(window_, &client);
+  const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+  const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+  DrawIcon(dc, x, y, icon_);
+  EndPaint(window_, &paint);
+}
+
+void Win32Sheet::Hide() { ShowWindow(window_, SW_HIDE); }
+
+void Win32Sheet::Destroy() { DestroyWindow(window_); }
+
+void Win32Sheet::AddTrayIcon() {
+  NOTIFYICONDATAA icon = {};
+  icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  icon.hWnd = window_;
+  icon.uID = kTrayIconId;
+  icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  icon.uCallbackMessage = trayMessage_;
+  icon.hIcon = icon_;
+  lstrcpynA(icon.szTip, caption_.c_str(), sizeof icon.szTip);
+  Shell_NotifyIconA(NIM_ADD, &icon);
+}
+
+void Win32Sheet::RemoveTrayIcon() {
+  NOTIFYICONDATAA icon = {};
+  icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  icon.hWnd = window_;
+  icon.uID = kTrayIconId;
+  Shell_NotifyIconA(NIM_DELETE, &icon);
+}
+
+void Win32Sheet::PostCommand(int id) {
+  PostMessageA(window_, WM_COMMAND, static_cast<WPARAM>(id), 0);
+}
+
+void Win32Sheet::ShowTrayMenu() {
+  HMENU menu = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_TRAY_MENU));
+  if (menu == nullptr) return;
+  POINT cursor;
+  GetCursorPos(&cursor);
+  // The owner must be in the foreground, or the menu stays open when the
+  // user clicks elsewhere.
+  SetForegroundWindow(window_);
+  TrackPopupMenu(GetSubMenu(menu, 0), TPM_RIGHTALIGN | TPM_RIGHTBUTTON,
+                 cursor.x, cursor.y, 0, window_, nullptr);
+  PostMessageA(window_, WM_NULL, 0, 0);
+  DestroyMenu(menu);
+}
+
+int Win32Sheet::ActivePage() {
+  const HWND tabs = PropSheet_GetTabControl(window_);
+  return static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+}
+
+void Win32Sheet::SetActivePage(int index) {
+  PropSheet_SetCurSel(window_, nullptr, index);
+}
+
+void Win32Sheet::CenterAndRestore() {
+  RECT desktop, own;
+  GetWindowRect(GetDesktopWindow(), &desktop);
+  GetWindowRect(window_, &own);
+  const int width = own.right - own.left;
+  const int height = own.bottom - own.top;
+  SetWindowPos(window_, HWND_TOP, (desktop.right - width) / 2,
+               (desktop.bottom - height) / 2, width, height, SWP_SHOWWINDOW);
+  ShowWindow(window_, SW_RESTORE);
+  SetForegroundWindow(window_);
+}
+
+void Win32Sheet::PressButton(SheetButton button) {
+  switch (button) {
+    case SheetButton::Ok:
+      PropSheet_PressButton(window_, PSBTN_OK);
+      break;
+    case SheetButton::Cancel:
+      PropSheet_PressButton(window_, PSBTN_CANCEL);
+      break;
+    case SheetButton::Help:
+      PropSheet_PressButton(window_, PSBTN_HELP);
+      break;
+    case SheetButton::ApplyNow:
+      PropSheet_PressButton(window_, PSBTN_APPLYNOW);
+      break;
+  }
+}
+
+}  // namespace ui

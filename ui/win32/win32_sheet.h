@@ -1,0 +1,50 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "ui/sheet_handler.h"
+#include "ui/win32/common_controls.h"
+
+namespace ui {
+
+// The main window over a real modeless property sheet: creates it, hands
+// its messages to the sheet's handler and carries out what the handler asks.
+class Win32Sheet : public SheetHost, public SheetWindow {
+ public:
+  explicit Win32Sheet(HINSTANCE instance);
+
+  bool Create(SheetHandler& sheet, bool visible) override;
+  HWND Window() const { return window_; }
+
+  void Hide() override;
+  void Destroy() override;
+  void AddTrayIcon() override;
+  void RemoveTrayIcon() override;
+  void PostCommand(int id) override;
+  void ShowTrayMenu() override;
+  int ActivePage() override;
+  void SetActivePage(int index) override;
+  void CenterAndRestore() override;
+  void PressButton(SheetButton button) override;
+
+ private:
+  static int CALLBACK SheetCallback(HWND window, UINT message, LPARAM lParam);
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,
+                                     LPARAM lParam);
+  void Initialize(HWND window);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void PaintIconic();
+
+  HINSTANCE instance_;
+  CommonControls commonControls_;
+  UINT trayMessage_ = 0;  // the registered "WM_ICONNOTIFY"
+  HICON icon_ = nullptr;
+  std::string caption_;
+  SheetHandler* handler_ = nullptr;
+  HWND window_ = nullptr;
+  WNDPROC baseProc_ = nullptr;
+};
+
+}  // namespace ui
