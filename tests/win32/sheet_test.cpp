@@ -1,0 +1,250 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
+#include <shellapi.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fakes/fake_files.h"
+#include "fakes/fake_registry.h"
+#include "fakes/fake_shell.h"
+#include "fakes/fake_system.h"
+#include "res/controls.h"
+#include "ui/win32/win32_sheet.h"
+
+namespace {
+
+// A page that counts what the dialog hands it.
+class CountingPage : public ui::PropertyPage {
+ public:
+  CountingPage(int dialogId, os::Services& services)
+      : PropertyPage(dialogId, services) {}
+  bool OnInitDialog() override {
+    ++initialised;
+    return PropertyPage::OnInitDialog();
+  }
+  bool OnSetActive() override {
+    ++activated;
+    return PropertyPage::OnSetActive();
+  }
+  bool OnCommand(int id, int notification) override {
+    commands.push_back({id, notification});
+    return true;
+  }
+  int OnDeltaPos(int id, int delta) override {
+    deltas.push_back({id, delta});
+    return 1;  // refuse the step
+  }
+  int initialised = 0;
+  int activated = 0;
+  std::vector<std::pair<int, int>> commands;
+  std::vector<std::pair<int, int>> deltas;
+};
+
+class RecordingSheet : public ui::SheetHandler {
+ public:
+  explicit RecordingSheet(os::Services& services) {
+    for (int dialog = 1000; dialog <= 1004; ++dialog)
+      pages.push_back(std::make_unique<CountingPage>(dialog, services));
+  }
+  std::vector<ui::PropertyPage*> Pages() override {
+    std::vector<ui::PropertyPage*> result;
+    for (auto& page : pages) result.push_back(page.get());
+    return result;
+  }
+  void OnInitialize(ui::SheetWindow& sheetWindow) override {
+    window = &sheetWindow;
+  }
+  void OnClose() override { ++closes; }
+  bool OnCommand(int id) override {
+    commands.push_back(id);
+    return id == 10000;
+  }
+  void OnTrayNotify(unsigned iconId, unsigned mouse) override {
+    tray.push_back({iconId, mouse});
+  }
+  std::vector<std::unique_ptr<CountingPage>> pages;
+  ui::SheetWindow* window = nullptr;
+  int closes = 0;
+  std::vector<int> commands;
+  std::vector<std::pair<unsigned, unsigned>> tray;
+};
+
+void Pump() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+bool TrayIconExists(HWND window) {
+  NOTIFYICONDATAA icon = {};
+  icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  icon.hWnd = window;
+  icon.uID = 100;
+  return Shell_NotifyIconA(NIM_MODIFY, &icon) != FALSE;
+}
+
+class Win32SheetTest : public ::testing::Test {
+ protected:
+  void Create(bool visible) {
+    ASSERT_TRUE(host.Create(sheet, visible));
+    window = host.Window();
+    ASSERT_NE(nullptr, window);
+    Pump();
+  }
+  void TearDown() override {
+    if (host.Window() != nullptr) DestroyWindow(host.Window());
+    Pump();
+  }
+  HWND PageWindow() {
+    return reinterpret_cast<HWND>(
+        SendMessageA(window, PSM_GETCURRENTPAGEHWND, 0, 0));
+  }
+
+  fakes::FakeRegistry registry;
+  fakes::FakeSystem system;
+  fakes::FakeFiles files;
+  fakes::FakeShell shell;
+  os::Services services{registry, system, files, shell};
+  RecordingSheet sheet{services};
+  ui::Win32Sheet host{GetModuleHandleA(nullptr)};
+  HWND window = nullptr;
+};
+
+TEST_F(Win32SheetTest, TheWindowHasTheStartUpStyleAndNoSheetButtons) {
+  Create(false);
+  EXPECT_FALSE(IsWindowVisible(window));
+  const LONG style = GetWindowLongA(window, GWL_STYLE);
+  for (LONG bit : {LONG(WS_POPUP), LONG(WS_CAPTION), LONG(WS_SYSMENU),
+                   LONG(WS_MINIMIZEBOX), LONG(DS_MODALFRAME)})
+    EXPECT_EQ(bit, style & bit);
+  EXPECT_EQ(0, style & (WS_MAXIMIZEBOX | WS_THICKFRAME | WS_CHILD));
+  EXPECT_EQ(nullptr, GetParent(window));
+  char caption[32] = {};
+  GetWindowTextA(window, caption, sizeof caption);
+  EXPECT_STREQ("Kvartune", caption);
+  for (int id : {IDOK, IDCANCEL, IDHELP, 12321})
+    EXPECT_EQ(nullptr, GetDlgItem(window, id)) << id;
+  EXPECT_NE(0, SendMessageA(window, WM_GETICON, ICON_BIG, 0));
+  EXPECT_NE(0, SendMessageA(window, WM_GETICON, ICON_SMALL, 0));
+  EXPECT_EQ(&host, static_cast<ui::Win32Sheet*>(sheet.window));
+}
+
+TEST_F(Win32SheetTest, TheSystemMenuHoldsMoveMinimizeAndClose) {
+  Create(true);
+  HMENU menu = GetSystemMenu(window, FALSE);
+  for (UINT kept : {SC_MOVE, SC_MINIMIZE, SC_CLOSE})
+    EXPECT_NE(-1, int(GetMenuState(menu, kept, MF_BYCOMMAND))) << kept;
+  for (UINT gone : {SC_RESTORE, SC_SIZE, SC_MAXIMIZE})
+    EXPECT_EQ(-1, int(GetMenuState(menu, gone, MF_BYCOMMAND))) << gone;
+}
+
+TEST_F(Win32SheetTest, PagesAreMadeWhenFirstShownAndReactivated) {
+  Create(true);
+  EXPECT_EQ(5, TabCtrl_GetItemCount(PropSheet_GetTabControl(window)));
+  EXPECT_EQ(1, sheet.pages[0]->initialised);
+  EXPECT_EQ(1, sheet.pages[0]->activated);
+  EXPECT_EQ(0, sheet.pages[3]->initialised);
+
+  sheet.window->SetActivePage(3);
+  EXPECT_EQ(3, sheet.window->ActivePage());
+  EXPECT_EQ(1, sheet.pages[3]->initialised);
+  sheet.window->SetActivePage(0);
+  EXPECT_EQ(2, sheet.pages[0]->activated);
+  EXPECT_EQ(1, sheet.pages[0]->initialised);
+}
+
+TEST_F(Win32SheetTest, PageControlsReachThePage) {
+  Create(true);
+  sheet.window->SetActivePage(3);
+  HWND page = PageWindow();
+  ASSERT_NE(nullptr, page);
+  SendMessageA(GetDlgItem(page, IDC_LOAD_TRAY), BM_CLICK, 0, 0);
+  EXPECT_EQ((std::vector<std::pair<int, int>>{{IDC_LOAD_TRAY, BN_CLICKED}}),
+            sheet.pages[3]->commands);
+}
+
+TEST_F(Win32SheetTest, UpDownStepsAskThePage) {
+  Create(true);
+  HWND page = PageWindow();
+  HWND spin = GetDlgItem(page, IDC_D3D_GAMMA_RED_SPIN);
+  ASSERT_NE(nullptr, spin);
+  EnableWindow(spin, TRUE);
+  NMUPDOWN step = {};
+  step.hdr.hwndFrom = spin;
+  step.hdr.idFrom = IDC_D3D_GAMMA_RED_SPIN;
+  step.hdr.code = UDN_DELTAPOS;
+  step.iDelta = -1;
+  SendMessageA(page, WM_NOTIFY, IDC_D3D_GAMMA_RED_SPIN,
+               reinterpret_cast<LPARAM>(&step));
+  EXPECT_EQ(1, GetWindowLongPtrA(page, DWLP_MSGRESULT));
+  EXPECT_EQ((std::vector<std::pair<int, int>>{{IDC_D3D_GAMMA_RED_SPIN, -1}}),
+            sheet.pages[0]->deltas);
+}
+
+TEST_F(Win32SheetTest, WindowMessagesReachTheSheet) {
+  Create(true);
+  SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_EQ(1, sheet.closes);
+  EXPECT_TRUE(IsWindow(window));
+
+  const UINT trayMessage = RegisterWindowMessageA("WM_ICONNOTIFY");
+  SendMessageA(window, trayMessage, 100, WM_LBUTTONDBLCLK);
+  EXPECT_EQ((std::vector<std::pair<unsigned, unsigned>>{{100, 0x0203}}),
+            sheet.tray);
+
+  sheet.window->PostCommand(10000);
+  Pump();
+  SendMessageA(window, WM_COMMAND, MAKEWPARAM(10001, 1), 0);
+  EXPECT_EQ(std::vector<int>{10000}, sheet.commands);
+}
+
+TEST_F(Win32SheetTest, TrayIconComesAndGoes) {
+  Create(true);
+  EXPECT_FALSE(TrayIconExists(window));
+  sheet.window->AddTrayIcon();
+  EXPECT_TRUE(TrayIconExists(window));
+  sheet.window->RemoveTrayIcon();
+  EXPECT_FALSE(TrayIconExists(window));
+}
+
+TEST_F(Win32SheetTest, HiddenWindowComesBackCentred) {
+  Create(true);
+  sheet.window->Hide();
+  EXPECT_FALSE(IsWindowVisible(window));
+  sheet.window->CenterAndRestore();
+  EXPECT_TRUE(IsWindowVisible(window));
+  RECT desktop, own;
+  GetWindowRect(GetDesktopWindow(), &desktop);
+  GetWindowRect(window, &own);
+  EXPECT_EQ((desktop.right - (own.right - own.left)) / 2, own.left);
+  EXPECT_EQ((desktop.bottom - (own.bottom - own.top)) / 2, own.top);
+}
+
+TEST_F(Win32SheetTest, AfterEscapeThePagesStillWork) {
+  Create(true);
+  sheet.window->PressButton(ui::SheetButton::Cancel);
+  sheet.window->Hide();
+  sheet.window->CenterAndRestore();
+  sheet.window->SetActivePage(2);
+  EXPECT_EQ(2, sheet.window->ActivePage());
+  EXPECT_EQ(1, sheet.pages[2]->initialised);
+}
+
+TEST_F(Win32SheetTest, DestroyingTheWindowEndsTheMessageLoop) {
+  Create(true);
+  sheet.window->Destroy();
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(nullptr, host.Window());
+  MSG message;
+  EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+}  // namespace
