@@ -228,7 +228,9 @@ TEST_F(Win32SheetTest, HiddenWindowComesBackCentred) {
   EXPECT_EQ((desktop.bottom - (own.bottom - own.top)) / 2, own.top);
 }
 
-TEST_F(Win32SheetTest, AfterEscapeThePagesStillWork) {
+// Esc presses the sheet's Cancel and Enter its OK; the window must go on
+// working after either.
+TEST_F(Win32SheetTest, AfterEscapeOrEnterThePagesStillWork) {
   Create(true);
   sheet.window->PressButton(ui::SheetButton::Cancel);
   sheet.window->Hide();
@@ -236,6 +238,15 @@ TEST_F(Win32SheetTest, AfterEscapeThePagesStillWork) {
   sheet.window->SetActivePage(2);
   EXPECT_EQ(2, sheet.window->ActivePage());
   EXPECT_EQ(1, sheet.pages[2]->initialised);
+  EXPECT_NE(nullptr, PageWindow());
+
+  sheet.window->PressButton(ui::SheetButton::Ok);
+  Pump();
+  EXPECT_TRUE(IsWindow(window));
+  sheet.window->SetActivePage(4);
+  EXPECT_EQ(4, sheet.window->ActivePage());
+  EXPECT_EQ(1, sheet.pages[4]->initialised);
+  EXPECT_NE(nullptr, PageWindow());
 }
 
 TEST_F(Win32SheetTest, DestroyingTheWindowEndsTheMessageLoop) {
