@@ -16,15 +16,9 @@ const Names kDetectionValues{"driverdesc", "driver", "driverversion",
 const Names kDirect3DSwitches{"SSTH3_SWAPINTERVAL", "SSTH3_ANTIALIAS",
                               "SSTH3_OVERLAYMODE", "SSTH3_AUTOMIPMAP"};
 
-void CopyDriverAndGlide() {
-  const std::string system = ViewOfProgram().systemFolder;
-  for (const char* file : {"3dfxvs.drv", "glide2x.dll", "glide3x.dll"})
-    ASSERT_TRUE(CopyFixture(file, system + "\\" + file));
-}
-
 TEST(Windows98Detection, RecordsTheBansheeAndClearsItsDirect3DSwitches) {
   ASSERT_TRUE(SeedMachine({"win98-one-banshee"}));
-  CopyDriverAndGlide();
+  ASSERT_TRUE(CopyWindows98DriverFiles());
 
   ASSERT_TRUE(RunsWithoutMessage());
 
@@ -75,7 +69,7 @@ TEST(Windows98Detection, DirectXWithoutVersionIsNotAvailable) {
 TEST(Windows98Detection, TwoBansheesKeepTheSelectedSecondCard) {
   ASSERT_TRUE(SeedMachine({"win98-one-banshee", "win98-second-banshee",
                            "kvartune-second-card-selected"}));
-  CopyDriverAndGlide();
+  ASSERT_TRUE(CopyWindows98DriverFiles());
 
   ASSERT_TRUE(RunsWithoutMessage());
 
@@ -113,7 +107,7 @@ TEST(Windows98Detection, InstancesThatAreNoCardGetNoCardKey) {
 
 TEST(Windows98Detection, CardThatIsGoneLosesItsKeyAndTheSelection) {
   ASSERT_TRUE(SeedMachine({"win98-one-banshee", "kvartune-earlier-start-98"}));
-  CopyDriverAndGlide();
+  ASSERT_TRUE(CopyWindows98DriverFiles());
 
   ASSERT_TRUE(RunsWithoutMessage());
 

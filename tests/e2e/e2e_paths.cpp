@@ -33,4 +33,8 @@ std::string ProfilePath(const std::string& profile) {
   return FromEnvironment("KVT_MACHINES", profile + ".reg");
 }
 
+std::string ScreenshotPath(const std::string& file) {
+  return FromEnvironment("KVT_SCREENSHOTS", file);
+}
+
 }  // namespace e2e

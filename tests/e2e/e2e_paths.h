@@ -12,5 +12,8 @@ std::string ProgramPath();
 std::string ProbePath();
 std::string FixturePath(const std::string& file);
 std::string ProfilePath(const std::string& profile);
+// build/screenshots/<file>, where the scenarios leave pictures of the
+// program for people to look at.
+std::string ScreenshotPath(const std::string& file);
 
 }  // namespace e2e

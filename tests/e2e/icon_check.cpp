@@ -2,61 +2,11 @@
 
 #include <vector>
 
+#include "screen_pixels.h"
+#include "wait.h"
+
 namespace e2e {
 namespace {
-
-constexpr DWORD kPollInterval = 20;
-
-// A 32-bit top-down bitmap with a memory DC selected into it.
-class Canvas {
- public:
-  Canvas(int width, int height) : width_(width), height_(height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS,
-                               reinterpret_cast<void**>(&pixels_), nullptr, 0);
-    previous_ = SelectObject(dc_, bitmap_);
-  }
-  ~Canvas() {
-    SelectObject(dc_, previous_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  Canvas(const Canvas&) = delete;
-  Canvas& operator=(const Canvas&) = delete;
-
-  HDC Dc() const { return dc_; }
-  // The colours alone: whether a drawing sets the alpha byte differs.
-  std::vector<DWORD> Pixels() const {
-    GdiFlush();
-    std::vector<DWORD> colours(pixels_, pixels_ + width_ * height_);
-    for (DWORD& colour : colours) colour &= 0x00FFFFFF;
-    return colours;
-  }
-
- private:
-  int width_, height_;
-  HDC dc_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ previous_ = nullptr;
-  DWORD* pixels_ = nullptr;
-};
-
-std::vector<DWORD> ScreenPixels(const RECT& area) {
-  const int width = area.right - area.left, height = area.bottom - area.top;
-  Canvas canvas(width, height);
-  const HDC screen = GetDC(nullptr);
-  BitBlt(canvas.Dc(), 0, 0, width, height, screen, area.left, area.top,
-         SRCCOPY);
-  ReleaseDC(nullptr, screen);
-  return canvas.Pixels();
-}
 
 // The system icon drawn at the top left as a static control draws it, on
 // the colour of the top-left pixel, which an icon leaves transparent.
@@ -103,13 +53,14 @@ std::ostream& operator<<(std::ostream& out, SystemIcon icon) {
 }
 
 SystemIcon ShownSystemIcon(HWND control, DWORD milliseconds) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    const SystemIcon icon = MatchingIcon(control);
-    if (icon != SystemIcon::None) return icon;
-    if (GetTickCount() - start >= milliseconds) return SystemIcon::None;
-    Sleep(kPollInterval);
-  }
+  SystemIcon icon = SystemIcon::None;
+  WaitUntil(
+      [&] {
+        icon = MatchingIcon(control);
+        return icon != SystemIcon::None;
+      },
+      milliseconds);
+  return icon;
 }
 
 }  // namespace e2e

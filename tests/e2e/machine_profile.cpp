@@ -49,8 +49,11 @@ void SettleDisplayDevices() {
   (void)settled;
 }
 
-testing::AssertionResult Import(std::initializer_list<const char*> profiles) {
-  std::string arguments = "/s \"" + ProfilePath("clean") + "\"";
+// Imports the profiles in order, after the clean slate when asked for.
+testing::AssertionResult Import(std::initializer_list<const char*> profiles,
+                                bool afterCleanSlate) {
+  std::string arguments = "/s";
+  if (afterCleanSlate) arguments += " \"" + ProfilePath("clean") + "\"";
   for (const char* profile : profiles) {
     const std::string path = ProfilePath(profile);
     if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
@@ -93,7 +96,12 @@ testing::AssertionResult SeedMachine(
     std::initializer_list<const char*> profiles) {
   SettleDisplayDevices();
   RemoveCopiedFiles();
-  return Import(profiles);
+  return Import(profiles, true);
+}
+
+testing::AssertionResult AddProfiles(
+    std::initializer_list<const char*> profiles) {
+  return Import(profiles, false);
 }
 
 testing::AssertionResult CopyFixture(const std::string& fixture,
@@ -106,6 +114,28 @@ testing::AssertionResult CopyFixture(const std::string& fixture,
     return testing::AssertionSuccess();
   return testing::AssertionFailure()
          << "cannot copy " << FixturePath(fixture) << " to " << destination;
+}
+
+testing::AssertionResult CopyWindows98DriverFiles() {
+  const std::string system = ViewOfProgram().systemFolder;
+  for (const char* file : {"3dfxvs.drv", "glide2x.dll", "glide3x.dll"}) {
+    const testing::AssertionResult copied =
+        CopyFixture(file, system + "\\" + file);
+    if (!copied) return copied;
+  }
+  return testing::AssertionSuccess();
+}
+
+testing::AssertionResult ChangeText(const std::string& key,
+                                    const std::string& name,
+                                    const std::string& text) {
+  const LSTATUS status =
+      RegSetKeyValueA(HKEY_LOCAL_MACHINE, key.c_str(), name.c_str(), REG_SZ,
+                      text.c_str(), static_cast<DWORD>(text.size() + 1));
+  if (status == ERROR_SUCCESS) return testing::AssertionSuccess();
+  return testing::AssertionFailure()
+         << "cannot write HKLM\\" << key << " \"" << name << "\": error "
+         << status;
 }
 
 const ProgramView& ViewOfProgram() {

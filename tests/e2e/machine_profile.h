@@ -17,10 +17,27 @@ namespace e2e {
 testing::AssertionResult SeedMachine(
     std::initializer_list<const char*> profiles);
 
+// Imports profiles over the machine as it is. Each program's first display
+// query makes Wine rebuild HARDWARE\DEVICEMAP\VIDEO without the entries of
+// the profiles: a Windows NT machine gets its map back this way before the
+// program starts again.
+testing::AssertionResult AddProfiles(
+    std::initializer_list<const char*> profiles);
+
 // Copies a fixture file (a driver or library with a known version) to a path
 // on the machine; the next clean slate removes it.
 testing::AssertionResult CopyFixture(const std::string& fixture,
                                      const std::string& destination);
+
+// The Banshee's Windows 95/98 display driver and both Glide libraries, with
+// the versions of their fixtures, in the system folder.
+testing::AssertionResult CopyWindows98DriverFiles();
+
+// Changes one REG_SZ value of HKEY_LOCAL_MACHINE while the program runs, as
+// the user could with the registry editor.
+testing::AssertionResult ChangeText(const std::string& key,
+                                    const std::string& name,
+                                    const std::string& text);
 
 // What Windows tells kvtune.exe on the seeded machine, as reported by a probe
 // with the same file name, to which Wine applies the same per-program

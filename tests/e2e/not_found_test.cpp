@@ -1,18 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "e2e_paths.h"
-#include "icon_check.h"
 #include "machine_profile.h"
+#include "message_box.h"
 #include "program_run.h"
 #include "registry_check.h"
 #include "scenario.h"
-#include "window_control.h"
 
 namespace e2e {
 namespace {
-
-// How long the icon may take to reach the screen.
-constexpr DWORD kPaintTime = 3000;
 
 // Starts the program on a machine without a Banshee, checks the message it
 // shows, answers it, and checks that the process then ends having written
@@ -24,18 +20,7 @@ void ExpectNotFoundMessageAndNothingWritten() {
   ProgramRun program(ProgramPath());
   ASSERT_TRUE(program.Started()) << "cannot start " << ProgramPath();
 
-  const HWND box = program.WaitForWindow(kDialogClass, kMessageCaption);
-  ASSERT_NE(nullptr, box) << "no message box captioned " << kMessageCaption;
-  EXPECT_EQ("3Dfx VooDoo Banshee NOT FOUND.", ControlText(box, kMessageText));
-  const std::vector<HWND> buttons = ChildWindows(box, "Button");
-  ASSERT_EQ(1u, buttons.size());
-  EXPECT_EQ(IDOK, GetDlgCtrlID(buttons.front()));
-  EXPECT_EQ("OK", WindowText(buttons.front()));
-  const HWND icon = GetDlgItem(box, kMessageIcon);
-  EXPECT_NE(nullptr, ShownIcon(icon));
-  EXPECT_EQ(SystemIcon::Exclamation, ShownSystemIcon(icon, kPaintTime));
-
-  ASSERT_TRUE(PressButton(box, IDOK));
+  ExpectMessageAndPressOk(program, "3Dfx VooDoo Banshee NOT FOUND.");
   ASSERT_TRUE(program.WaitForExit());
   EXPECT_EQ(0u, program.ExitCode());
   EXPECT_EQ(tree, TreeSnapshot(kTree));

@@ -5,23 +5,6 @@
 #include "window_control.h"
 
 namespace e2e {
-namespace {
-
-constexpr DWORD kPollInterval = 10;
-
-// Polls a condition until it holds, the process ends or the time is up.
-template <typename Condition>
-bool PollWhileRunning(HANDLE process, DWORD milliseconds, Condition holds) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    if (holds()) return true;
-    if (WaitForSingleObject(process, kPollInterval) == WAIT_OBJECT_0)
-      return holds();
-    if (GetTickCount() - start >= milliseconds) return false;
-  }
-}
-
-}  // namespace
 
 ProgramRun::ProgramRun(const std::string& path, const std::string& arguments) {
   std::string commandLine = "\"" + path + "\"";
@@ -35,6 +18,8 @@ ProgramRun::ProgramRun(const std::string& path, const std::string& arguments) {
     process_ = {};
 }
 
+// A program that still runs here was not ended by its scenario, which has
+// failed: it is stopped so that the next scenario finds no copy running.
 ProgramRun::~ProgramRun() {
   if (!Started()) return;
   if (!Ended()) {
@@ -51,23 +36,46 @@ bool ProgramRun::WaitForExit(DWORD milliseconds) {
 }
 
 bool ProgramRun::WaitUntilSettled(DWORD milliseconds) {
-  if (!Started()) return false;
-  return PollWhileRunning(process_.hProcess, milliseconds, [this] {
-    return Ended() || !TopLevelWindows(ProcessId(), kDialogClass).empty();
-  });
+  return Started() && WaitUntil(
+                          [this] {
+                            return Ended() ||
+                                   !TopLevelWindows(ProcessId(), kDialogClass)
+                                        .empty();
+                          },
+                          milliseconds);
 }
 
 HWND ProgramRun::WaitForWindow(const std::string& windowClass,
                                const std::string& caption, DWORD milliseconds) {
+  return WaitForTopLevel(windowClass, caption, true, milliseconds);
+}
+
+HWND ProgramRun::WaitForHiddenOrShownWindow(const std::string& windowClass,
+                                            const std::string& caption,
+                                            DWORD milliseconds) {
+  return WaitForTopLevel(windowClass, caption, false, milliseconds);
+}
+
+HWND ProgramRun::WaitForTopLevel(const std::string& windowClass,
+                                 const std::string& caption, bool visibleOnly,
+                                 DWORD milliseconds) {
   HWND found = nullptr;
   if (!Started()) return nullptr;
-  PollWhileRunning(process_.hProcess, milliseconds, [&] {
-    for (HWND window : TopLevelWindows(ProcessId(), windowClass))
-      if (IsWindowVisible(window) && WindowText(window) == caption)
-        found = window;
-    return found != nullptr;
-  });
+  WaitUntil(
+      [&] {
+        for (HWND window : TopLevelWindows(ProcessId(), windowClass))
+          if ((!visibleOnly || IsWindowVisible(window)) &&
+              WindowText(window) == caption)
+            found = window;
+        return found != nullptr || Ended();
+      },
+      milliseconds);
   return found;
+}
+
+bool ProgramRun::WaitUntilIdle(DWORD milliseconds) {
+  return Started() &&
+         WaitForInputIdle(process_.hProcess, milliseconds) == 0;
 }
 
 bool ProgramRun::Ended() const {

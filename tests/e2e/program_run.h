@@ -4,10 +4,9 @@
 
 #include <string>
 
-namespace e2e {
+#include "wait.h"
 
-// How long a scenario waits for the program at most, for any one thing.
-constexpr DWORD kPatience = 10000;
+namespace e2e {
 
 // One run of a program: started at construction, and ended at destruction if
 // it still runs, so that no scenario leaves a copy (and its single-instance
@@ -35,11 +34,22 @@ class ProgramRun {
   // process ended.
   HWND WaitForWindow(const std::string& windowClass, const std::string& caption,
                      DWORD milliseconds = kPatience);
+  // The same for a window that may be hidden, which is there as soon as it
+  // is created: its initialisation may still run.
+  HWND WaitForHiddenOrShownWindow(const std::string& windowClass,
+                                  const std::string& caption,
+                                  DWORD milliseconds = kPatience);
+  // Waits until the process waits for input with none left to handle.
+  bool WaitUntilIdle(DWORD milliseconds = kPatience);
   bool Ended() const;
   // The exit code of a process that has ended.
   DWORD ExitCode() const;
 
  private:
+  HWND WaitForTopLevel(const std::string& windowClass,
+                       const std::string& caption, bool visibleOnly,
+                       DWORD milliseconds);
+
   PROCESS_INFORMATION process_{};
 };
 

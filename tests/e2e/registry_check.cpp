@@ -12,8 +12,8 @@ namespace {
 
 class ReadKey {
  public:
-  explicit ReadKey(const std::string& path) {
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key_) !=
+  explicit ReadKey(const std::string& path, HKEY root = HKEY_LOCAL_MACHINE) {
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key_) !=
         ERROR_SUCCESS)
       key_ = nullptr;
   }
@@ -147,8 +147,8 @@ testing::AssertionResult HasNoKey(const std::string& key) {
   return testing::AssertionFailure() << "HKLM\\" << key << " is there";
 }
 
-std::set<std::string> ValueNames(const std::string& key) {
-  return ReadKey(key).ValueNames();
+std::set<std::string> ValueNames(const std::string& key, HKEY root) {
+  return ReadKey(key, root).ValueNames();
 }
 
 std::set<std::string> SubkeyNames(const std::string& key) {

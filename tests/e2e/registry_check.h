@@ -1,14 +1,16 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdint>
 #include <map>
 #include <set>
 #include <string>
 
-// Reads HKEY_LOCAL_MACHINE through the Win32 API, as a run of the program
-// left it. Keys are opened for reading only, so that looking never creates.
+// Reads the registry through the Win32 API, as a run of the program left
+// it: HKEY_LOCAL_MACHINE unless a root is given. Keys are opened for reading
+// only, so that looking never creates.
 namespace e2e {
 
 // A REG_SZ value holding exactly this text and its terminating zero.
@@ -25,7 +27,8 @@ testing::AssertionResult HasKey(const std::string& key);
 testing::AssertionResult HasNoKey(const std::string& key);
 
 // The names of a key's values or of its subkeys; empty when it is missing.
-std::set<std::string> ValueNames(const std::string& key);
+std::set<std::string> ValueNames(const std::string& key,
+                                 HKEY root = HKEY_LOCAL_MACHINE);
 std::set<std::string> SubkeyNames(const std::string& key);
 
 // Every key and value below a key, by path relative to it: a key as

@@ -28,7 +28,8 @@ constexpr int kMessageIcon = 0x0440;
 
 // Runs kvtune.exe on the seeded machine until its detection is over (it has
 // ended, or waits for the user in a dialog) and checks that it did not crash
-// and showed no message box. A program that still runs is ended afterwards.
+// and showed no message box. A program that runs on with its main window is
+// then unloaded from its tray menu's command and must end normally.
 testing::AssertionResult RunsWithoutMessage();
 
 // The texts every start that found a card writes to "common" besides the

@@ -3,15 +3,6 @@
 namespace e2e {
 namespace {
 
-// A window that does not answer in this time counts as hung.
-constexpr UINT kAnswerTimeout = 2000;
-
-std::string ClassName(HWND window) {
-  char name[256];
-  const int length = GetClassNameA(window, name, sizeof name);
-  return std::string(name, length > 0 ? length : 0);
-}
-
 struct Search {
   DWORD processId;
   const std::string& windowClass;
@@ -33,6 +24,14 @@ BOOL CALLBACK CollectChild(HWND window, LPARAM context) {
   return TRUE;
 }
 
+}  // namespace
+
+std::string ClassName(HWND window) {
+  char name[256];
+  const int length = GetClassNameA(window, name, sizeof name);
+  return std::string(name, length > 0 ? length : 0);
+}
+
 LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   DWORD_PTR answer = 0;
   if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG,
@@ -40,8 +39,6 @@ LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
   return static_cast<LRESULT>(answer);
 }
-
-}  // namespace
 
 std::vector<HWND> TopLevelWindows(DWORD processId,
                                   const std::string& windowClass) {
@@ -79,6 +76,32 @@ bool PressButton(HWND dialog, int id) {
   return button != nullptr &&
          PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                       reinterpret_cast<LPARAM>(button));
+}
+
+bool ClickButton(HWND dialog, int id) {
+  const HWND button = GetDlgItem(dialog, id);
+  if (button == nullptr || !IsWindowEnabled(button)) return false;
+  Ask(button, BM_CLICK, 0, 0);
+  return true;
+}
+
+bool PostKeyPress(HWND window, WPARAM key) {
+  const LPARAM scanCode =
+      static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(key),
+                                         MAPVK_VK_TO_VSC))
+      << 16;
+  return PostMessageA(window, WM_KEYDOWN, key, scanCode | 1) &&
+         PostMessageA(window, WM_KEYUP, key, scanCode | 0xC0000001);
+}
+
+bool IsChecked(HWND dialog, int id) {
+  const HWND button = GetDlgItem(dialog, id);
+  return button != nullptr && Ask(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+bool IsEnabled(HWND dialog, int id) {
+  const HWND control = GetDlgItem(dialog, id);
+  return control != nullptr && IsWindowEnabled(control);
 }
 
 }  // namespace e2e

@@ -18,6 +18,15 @@ std::vector<HWND> TopLevelWindows(DWORD processId,
 // The child windows of a window with this class, in z-order.
 std::vector<HWND> ChildWindows(HWND parent, const std::string& windowClass);
 
+std::string ClassName(HWND window);
+
+// A window that does not answer a sent message in this time counts as hung.
+constexpr UINT kAnswerTimeout = 2000;
+
+// Sends a message and returns the answer: 0 when the window does not answer
+// in time. The window has handled the message when this returns.
+LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
 // WM_GETTEXT, which reaches the text of an edit as well as a caption.
 std::string WindowText(HWND window);
 std::string ControlText(HWND dialog, int id);
@@ -27,5 +36,15 @@ HICON ShownIcon(HWND control);
 // Posts what a click on the dialog's push button sends: WM_COMMAND with
 // BN_CLICKED from the button.
 bool PressButton(HWND dialog, int id);
+// BM_CLICK: the button goes down and up as under the mouse, so that a check
+// box toggles, and it notifies the dialog, which has handled the click when
+// this returns. Only for enabled buttons, as a user could click.
+bool ClickButton(HWND dialog, int id);
+// Posts what a key press brings to the window that has the keyboard focus:
+// WM_KEYDOWN and WM_KEYUP of a virtual key.
+bool PostKeyPress(HWND window, WPARAM key);
+// BM_GETCHECK reports BST_CHECKED.
+bool IsChecked(HWND dialog, int id);
+bool IsEnabled(HWND dialog, int id);
 
 }  // namespace e2e

@@ -1,0 +1,139 @@
+#include "configuration_page.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "e2e_paths.h"
+#include "registry_check.h"
+#include "res/controls.h"
+#include "scenario.h"
+#include "window_control.h"
+
+namespace e2e {
+namespace {
+
+Box ReadBox(HWND page, int id) {
+  return {IsChecked(page, id), IsEnabled(page, id)};
+}
+
+// A list entry of another process's combo box comes across intact only as
+// UTF-16: the ANSI CB_GETLBTEXT hands back the UTF-16 bytes.
+std::string ComboEntry(HWND combo, WPARAM index) {
+  DWORD_PTR length = 0;
+  SendMessageTimeoutW(combo, CB_GETLBTEXTLEN, index, 0, SMTO_ABORTIFHUNG,
+                      kAnswerTimeout, &length);
+  std::wstring wide(length + 1, L'\0');
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(combo, CB_GETLBTEXT, index,
+                      reinterpret_cast<LPARAM>(wide.data()), SMTO_ABORTIFHUNG,
+                      kAnswerTimeout, &copied);
+  if (copied > length) copied = 0;
+  char text[256] = {};
+  const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(),
+                                       static_cast<int>(copied), text,
+                                       sizeof text, nullptr, nullptr);
+  return std::string(text, size > 0 ? size : 0);
+}
+
+std::vector<std::string> ComboEntries(HWND combo) {
+  std::vector<std::string> entries;
+  const LRESULT count = Ask(combo, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i)
+    entries.push_back(ComboEntry(combo, static_cast<WPARAM>(i)));
+  return entries;
+}
+
+std::ostream& operator<<(std::ostream& out, const Box& box) {
+  return out << (box.checked ? "[x]" : "[ ]")
+             << (box.enabled ? "" : " disabled");
+}
+
+bool ShowSelection(HWND page, int index) {
+  const HWND combo = GetDlgItem(page, IDC_CARD_COMBO);
+  Ask(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  return combo != nullptr;
+}
+
+WPARAM SelectionChange() { return MAKEWPARAM(IDC_CARD_COMBO, CBN_SELCHANGE); }
+
+}  // namespace
+
+bool operator==(const ConfigurationView& left, const ConfigurationView& right) {
+  const auto fields = [](const ConfigurationView& view) {
+    const Versions& v = view.versions;
+    const Boxes& b = view.boxes;
+    return std::make_tuple(
+        view.cards, view.selected, v.revision, v.driver, v.glide2, v.glide3,
+        v.directX, b.applyToAll.checked, b.applyToAll.enabled, b.tray.checked,
+        b.tray.enabled, b.startMinimized.checked, b.startMinimized.enabled,
+        b.loadAtStartup.checked, b.loadAtStartup.enabled,
+        b.overrideVendor.checked, b.overrideVendor.enabled, view.applyEnabled,
+        view.resetEnabled);
+  };
+  return fields(left) == fields(right);
+}
+
+std::ostream& operator<<(std::ostream& out, const ConfigurationView& view) {
+  const Versions& v = view.versions;
+  const Boxes& b = view.boxes;
+  out << "\n  cards:";
+  for (const std::string& card : view.cards) out << " \"" << card << "\"";
+  return out << ", entry " << view.selected << "\n  revision \"" << v.revision
+             << "\", driver \"" << v.driver << "\", Glide2 \"" << v.glide2
+             << "\", Glide3 \"" << v.glide3 << "\", DirectX \"" << v.directX
+             << "\"\n  apply to all " << b.applyToAll << ", tray " << b.tray
+             << ", start minimized " << b.startMinimized
+             << ", load at startup " << b.loadAtStartup << ", override "
+             << b.overrideVendor << "\n  Apply "
+             << (view.applyEnabled ? "enabled" : "disabled") << ", Reset "
+             << (view.resetEnabled ? "enabled" : "disabled") << "\n";
+}
+
+ConfigurationView ReadConfigurationPage(HWND page) {
+  const HWND combo = GetDlgItem(page, IDC_CARD_COMBO);
+  return {ComboEntries(combo),
+          static_cast<int>(Ask(combo, CB_GETCURSEL, 0, 0)),
+          {ControlText(page, IDC_HW_REVISION),
+           ControlText(page, IDC_DRIVER_VERSION),
+           ControlText(page, IDC_GLIDE2_VERSION),
+           ControlText(page, IDC_GLIDE3_VERSION),
+           ControlText(page, IDC_DIRECTX_VERSION)},
+          {ReadBox(page, IDC_APPLY_ALL), ReadBox(page, IDC_LOAD_TRAY),
+           ReadBox(page, IDC_START_MINIMIZED),
+           ReadBox(page, IDC_LOAD_AT_STARTUP),
+           ReadBox(page, IDC_OVERRIDE_VENDOR)},
+          IsEnabled(page, IDC_CONFIG_APPLY),
+          IsEnabled(page, IDC_CONFIG_RESET)};
+}
+
+void SelectCard(HWND page, int index) {
+  if (ShowSelection(page, index))
+    Ask(page, WM_COMMAND, SelectionChange(),
+        reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_CARD_COMBO)));
+}
+
+bool PostCardSelection(HWND page, int index) {
+  return ShowSelection(page, index) &&
+         PostMessageA(page, WM_COMMAND, SelectionChange(),
+                      reinterpret_cast<LPARAM>(
+                          GetDlgItem(page, IDC_CARD_COMBO)));
+}
+
+void ExpectStoredChoices(const StoredChoices& choices) {
+  EXPECT_TRUE(HasText(kCommon, "selecteddisplay", choices.selectedCard));
+  EXPECT_TRUE(HasText(kCommon, "applyall", choices.applyToAll));
+  EXPECT_TRUE(HasText(kCommon, "loadtray", choices.tray));
+  EXPECT_TRUE(HasText(kCommon, "startmin", choices.startMinimized));
+  EXPECT_TRUE(HasText(kCommon, "loadstartup", choices.loadAtStartup));
+  EXPECT_EQ((Names{"displaynumber", "selecteddisplay", "version",
+                   "glide2version", "glide3version", "directxversion",
+                   "applyall", "loadtray", "startmin", "loadstartup"}),
+            ValueNames(kCommon));
+  if (choices.loadAtStartup == "1")
+    EXPECT_TRUE(HasText(kRun, "xkvartune", ProgramPath()));
+  else
+    EXPECT_TRUE(HasNoValue(kRun, "xkvartune"));
+}
+
+}  // namespace e2e
