@@ -4,6 +4,7 @@
 #include "store/delete.h"
 #include "store/names.h"
 #include "store/registry_key.h"
+#include "store/single_value.h"
 
 namespace {
 constexpr os::Root kMachine = os::Root::LocalMachine;
@@ -18,12 +19,9 @@ void CCardDetection::AfterDetection(const std::string& osFamily) {
 // Keeps the stored selection while its card is still listed, and otherwise
 // selects the first card.
 void CCardDetection::SelectCard(const std::string& osFamily) {
-  CRegistryKey key(services_.registry);
   std::string selected;
-  if (key.Open(kMachine, names::kCommon) == os::error::kSuccess) {
-    key.QueryText(names::kSelectedDisplay, selected);
-    key.Close();
-  }
+  ReadText(services_.registry, names::kCommon, names::kSelectedDisplay,
+           selected);
   DeleteValues(services_.registry, kMachine, names::kCommon,
                {names::kSelectedDisplay});
 
@@ -31,23 +29,17 @@ void CCardDetection::SelectCard(const std::string& osFamily) {
       ListCards(services_.registry, osFamily);
   if (!selected.empty()) {
     for (const std::string& card : cards) {
-      if (card != selected) continue;
-      if (key.Open(kMachine, names::kCommon) == os::error::kSuccess) {
-        key.SetText(names::kSelectedDisplay, card);
-        key.Close();
-      }
+      if (card == selected)
+        WriteText(services_.registry, names::kCommon,
+                  names::kSelectedDisplay, card);
     }
     selected.clear();
-    if (key.Open(kMachine, names::kCommon) == os::error::kSuccess) {
-      key.QueryText(names::kSelectedDisplay, selected);
-      key.Close();
-    }
+    ReadText(services_.registry, names::kCommon, names::kSelectedDisplay,
+             selected);
   }
-  if (selected.empty() && !cards.empty() &&
-      key.Open(kMachine, names::kCommon) == os::error::kSuccess) {
-    key.SetText(names::kSelectedDisplay, cards.front());
-    key.Close();
-  }
+  if (selected.empty() && !cards.empty())
+    WriteText(services_.registry, names::kCommon, names::kSelectedDisplay,
+              cards.front());
 }
 
 void CCardDetection::WriteVersions() {
@@ -57,14 +49,12 @@ void CCardDetection::WriteVersions() {
   const std::string glide3 = FileVersionText(
       services_.files, system + "\\glide3x.dll", LibraryVersionText);
 
-  CRegistryKey key(services_.registry);
   std::string directX;
-  if (key.Open(kMachine, names::kDirectX) == os::error::kSuccess) {
-    key.QueryText(names::kDirectXVersionValue, directX);
-    key.Close();
-  }
+  ReadText(services_.registry, names::kDirectX, names::kDirectXVersionValue,
+           directX);
   if (directX.empty()) directX = kNotAvailable;
 
+  CRegistryKey key(services_.registry);
   if (key.Open(kMachine, names::kCommon) != os::error::kSuccess) return;
   key.SetText(names::kVersion, kProgramVersion);
   key.SetText(names::kGlide2Version, glide2);
@@ -74,12 +64,9 @@ void CCardDetection::WriteVersions() {
 }
 
 void CCardDetection::UpdateRunEntry() {
-  CRegistryKey key(services_.registry);
   std::string loadStartup;
-  if (key.Open(kMachine, names::kCommon) == os::error::kSuccess) {
-    key.QueryText(names::kLoadStartup, loadStartup);
-    key.Close();
-  }
+  ReadText(services_.registry, names::kCommon, names::kLoadStartup,
+           loadStartup);
   if (loadStartup == "1")
     WriteRunEntry(services_);
   else

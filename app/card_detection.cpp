@@ -4,6 +4,7 @@
 #include "store/delete.h"
 #include "store/names.h"
 #include "store/registry_key.h"
+#include "store/single_value.h"
 #include "ui/app_message.h"
 
 namespace {
@@ -46,11 +47,8 @@ bool CCardDetection::Finish(int count, const std::string& cardsTree) {
     AppMessageBox(services_, kNotFoundMessage);
     return false;
   }
-  CRegistryKey key(services_.registry);
-  if (key.Open(kMachine, names::kCommon) == os::error::kSuccess) {
-    key.SetText(names::kDisplayNumber, std::to_string(count));
-    key.Close();
-  }
+  WriteText(services_.registry, names::kCommon, names::kDisplayNumber,
+            std::to_string(count));
   Sweep(cardsTree);
   return true;
 }
@@ -65,10 +63,7 @@ void CCardDetection::Sweep(const std::string& cardsTree) {
   for (const std::string& card : cards) {
     const std::string cardKey = cardsTree + "\\" + card;
     std::string detected;
-    if (key.Open(kMachine, cardKey) == os::error::kSuccess) {
-      key.QueryText(names::kDetected, detected);
-      key.Close();
-    }
+    ReadText(services_.registry, cardKey, names::kDetected, detected);
     if (detected == "1")
       DeleteValues(services_.registry, kMachine, cardKey, {names::kDetected});
     else

@@ -3,6 +3,7 @@
 #include "store/delete.h"
 #include "store/names.h"
 #include "store/registry_key.h"
+#include "store/single_value.h"
 
 namespace {
 
@@ -43,18 +44,13 @@ bool CCardDetection::Detect95() {
       if (driver.empty()) continue;
 
       const std::string driverKey = std::string(names::kClassRoot) + driver;
-      if (key.Open(kMachine, driverKey) == os::error::kSuccess) {
-        key.QueryText(names::kDriverDescription, card.description);
-        key.Close();
-      }
+      ReadText(services_.registry, driverKey, names::kDriverDescription,
+               card.description);
       if (card.description != deviceDesc) continue;
       ++count;
 
-      if (key.Open(kMachine, driverKey + names::kDefaultSubkey) ==
-          os::error::kSuccess) {
-        key.QueryText(names::kDrv, card.driver);
-        key.Close();
-      }
+      ReadText(services_.registry, driverKey + names::kDefaultSubkey,
+               names::kDrv, card.driver);
       DeleteValues(services_.registry, kMachine, driverKey,
                    {names::kSwapInterval, names::kAntiAlias,
                     names::kOverlayMode, names::kAutoMipmap});

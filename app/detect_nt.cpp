@@ -6,6 +6,7 @@
 #include "app/version_text.h"
 #include "store/names.h"
 #include "store/registry_key.h"
+#include "store/single_value.h"
 
 namespace {
 
@@ -42,10 +43,7 @@ bool CCardDetection::DetectNT() {
   int count = 0;
   for (const std::string& entry : entries) {
     std::string link;
-    if (key.Open(kMachine, names::kVideoDeviceMap) == os::error::kSuccess) {
-      key.QueryText(entry, link);
-      key.Close();
-    }
+    ReadText(services_.registry, names::kVideoDeviceMap, entry, link);
     if (Upper(entry).find(kVideoEntry) == std::string::npos) continue;
     // A link too short to hold its prefix names no device.
     if (link.size() <= kLinkPrefixLength) continue;
@@ -67,12 +65,9 @@ bool CCardDetection::DetectNT() {
 
     // The driver's service key holds the device key.
     const std::size_t slash = card.devicePath.rfind('\\');
-    if (slash != std::string::npos &&
-        key.Open(kMachine, card.devicePath.substr(0, slash)) ==
-            os::error::kSuccess) {
-      key.QueryText(names::kImagePath, card.driver);
-      key.Close();
-    }
+    if (slash != std::string::npos)
+      ReadText(services_.registry, card.devicePath.substr(0, slash),
+               names::kImagePath, card.driver);
     card.driverVersion = FileVersionText(
         services_.files, services_.system.WindowsDirectory() + "\\" + card.driver,
         DriverVersionText);

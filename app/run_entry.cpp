@@ -2,16 +2,12 @@
 
 #include "store/delete.h"
 #include "store/names.h"
-#include "store/registry_key.h"
+#include "store/single_value.h"
 
 void WriteRunEntry(os::Services& services) {
   const std::string path = services.system.ModulePath();
   if (path.empty()) return;
-  CRegistryKey key(services.registry);
-  if (key.Open(os::Root::LocalMachine, names::kRun) != os::error::kSuccess)
-    return;
-  key.SetText(names::kRunEntry, path);
-  key.Close();
+  WriteText(services.registry, names::kRun, names::kRunEntry, path);
 }
 
 void DeleteRunEntry(os::Registry& registry) {

@@ -4,7 +4,7 @@
 #include "app/os_family.h"
 #include "res/resource.h"
 #include "store/names.h"
-#include "store/registry_key.h"
+#include "store/single_value.h"
 #include "ui/app_message.h"
 
 CTweakApp::CTweakApp(os::Services& services, ui::SheetHost& host)
@@ -30,12 +30,7 @@ bool CTweakApp::StartUp() {
   }
   detection.AfterDetection(family_);
 
-  CRegistryKey key(services_.registry);
-  if (key.Open(os::Root::LocalMachine, names::kCommon) ==
-      os::error::kSuccess) {
-    key.QueryText(names::kStartMin, startMin_);
-    key.Close();
-  }
+  ReadText(services_.registry, names::kCommon, names::kStartMin, startMin_);
 
   mainWindow_ = std::make_unique<CTweakSheet>(services_);
   return host_.Create(*mainWindow_, startMin_ != "1");

@@ -2,7 +2,7 @@
 
 #include "res/resource.h"
 #include "store/names.h"
-#include "store/registry_key.h"
+#include "store/single_value.h"
 
 namespace {
 
@@ -29,12 +29,7 @@ std::vector<ui::PropertyPage*> CTweakSheet::Pages() {
 
 void CTweakSheet::OnInitialize(ui::SheetWindow& window) {
   window_ = &window;
-  CRegistryKey key(services_.registry);
-  if (key.Open(os::Root::LocalMachine, names::kCommon) ==
-      os::error::kSuccess) {
-    key.QueryText(names::kLoadTray, traySetting_);
-    key.Close();
-  }
+  ReadText(services_.registry, names::kCommon, names::kLoadTray, traySetting_);
   if (TrayOn()) window_->AddTrayIcon();
 }
 

@@ -2,20 +2,15 @@
 
 #include "store/delete.h"
 #include "store/names.h"
-#include "store/registry_key.h"
+#include "store/single_value.h"
 
 void CleanVendorSettings(os::Registry& registry,
                          const std::vector<std::string>& cards) {
   using namespace names;
   for (const std::string& card : cards) {
     std::string flag;
-    CRegistryKey key(registry);
-    if (key.Open(os::Root::LocalMachine,
-                 std::string(kDisplayCards) + "\\" + card) ==
-        os::error::kSuccess) {
-      key.QueryText(kOverride, flag);
-      key.Close();
-    }
+    ReadText(registry, std::string(kDisplayCards) + "\\" + card, kOverride,
+             flag);
     if (flag == "0") continue;
 
     const std::string driver = std::string(kDriverClass) + card;

@@ -8,6 +8,7 @@
 #include "res/resource.h"
 #include "store/names.h"
 #include "store/registry_key.h"
+#include "store/single_value.h"
 #include "ui/app_message.h"
 
 namespace {
@@ -47,11 +48,8 @@ bool CMyPage4::OnInitDialog() {
     // A card whose description cannot be read shows an empty entry rather
     // than the card before it.
     std::string description;
-    if (key.Open(kMachine, CardKey(family_, cards_[i])) ==
-        os::error::kSuccess) {
-      key.QueryText(names::kDriverDesc, description);
-      key.Close();
-    }
+    ReadText(services().registry, CardKey(family_, cards_[i]),
+             names::kDriverDesc, description);
     controls().AddItem(IDC_CARD_COMBO, description);
     if (cards_[i] == selected) savedIndex_ = static_cast<int>(i);
   }
@@ -106,11 +104,8 @@ bool CMyPage4::OnSetActive() {
   controls().SetCheck(IDC_START_MINIMIZED, startHidden_ == "1");
 
   std::string loadStartup;
-  CRegistryKey key(services().registry);
-  if (key.Open(kMachine, names::kCommon) == os::error::kSuccess) {
-    key.QueryText(names::kLoadStartup, loadStartup);
-    key.Close();
-  }
+  ReadText(services().registry, names::kCommon, names::kLoadStartup,
+           loadStartup);
   controls().SetCheck(IDC_LOAD_AT_STARTUP, loadStartup == "1");
 
   if (family_ == family::kWindows95)
@@ -225,12 +220,9 @@ void CMyPage4::Apply() {
     targets = cards_;
   else if (hasCard)
     targets = {selected};
-  for (const std::string& card : targets) {
-    if (key.Open(kMachine, CardKey(family_, card)) != os::error::kSuccess)
-      continue;
-    key.SetText(names::kOverride, Flag(override));
-    key.Close();
-  }
+  for (const std::string& card : targets)
+    WriteText(services().registry, CardKey(family_, card), names::kOverride,
+              Flag(override));
 
   if (family_ == family::kWindows95)
     CleanVendorSettings(services().registry, cards_);
@@ -253,11 +245,8 @@ void CMyPage4::ShowApplyAll() {
 
 std::string CMyPage4::ReadOverride(const std::string& card) {
   std::string flag;
-  CRegistryKey key(services().registry);
-  if (key.Open(kMachine, CardKey(family_, card)) == os::error::kSuccess) {
-    key.QueryText(names::kOverride, flag);
-    key.Close();
-  }
+  ReadText(services().registry, CardKey(family_, card), names::kOverride,
+           flag);
   return flag;
 }
 
