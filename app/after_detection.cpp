@@ -1,7 +1,10 @@
 #include "app/card_detection.h"
-#include "app/run_entry.h"
+#include "machine/cards.h"
+#include "machine/run_entry.h"
 #include "app/version_text.h"
+#include "res/resource.h"
 #include "store/delete.h"
+#include "store/flags.h"
 #include "store/names.h"
 #include "store/registry_key.h"
 #include "store/single_value.h"
@@ -56,7 +59,7 @@ void CCardDetection::WriteVersions() {
 
   CRegistryKey key(services_.registry);
   if (key.Open(kMachine, names::kCommon) != os::error::kSuccess) return;
-  key.SetText(names::kVersion, kProgramVersion);
+  key.SetText(names::kVersion, KVT_VERSION);
   key.SetText(names::kGlide2Version, glide2);
   key.SetText(names::kGlide3Version, glide3);
   key.SetText(names::kDirectXVersion, directX);
@@ -64,10 +67,7 @@ void CCardDetection::WriteVersions() {
 }
 
 void CCardDetection::UpdateRunEntry() {
-  std::string loadStartup;
-  ReadText(services_.registry, names::kCommon, names::kLoadStartup,
-           loadStartup);
-  if (loadStartup == "1")
+  if (flags::Read(services_.registry, names::kCommon, flags::kLoadStartup))
     WriteRunEntry(services_);
   else
     DeleteRunEntry(services_.registry);

@@ -1,6 +1,5 @@
 #include "app/card_detection.h"
 
-#include "app/os_family.h"
 #include "store/delete.h"
 #include "store/names.h"
 #include "store/registry_key.h"
@@ -12,23 +11,6 @@ constexpr os::Root kMachine = os::Root::LocalMachine;
 }
 
 CCardDetection::CCardDetection(os::Services& services) : services_(services) {}
-
-std::vector<std::string> ListCards(os::Registry& registry,
-                                   const std::string& osFamily) {
-  std::vector<std::string> cards;
-  CRegistryKey(registry).ListSubkeys(
-      kMachine,
-      osFamily == family::kWindows95 ? names::kDisplayCards
-                                     : names::kDeviceCards,
-      cards);
-  return cards;
-}
-
-std::string CardKey(const std::string& osFamily, const std::string& card) {
-  return std::string(osFamily == family::kWindows95 ? names::kDisplayCards
-                                                    : names::kDeviceCards) +
-         "\\" + card;
-}
 
 void CCardDetection::RecordCard(const std::string& cardKey, const Card& card) {
   CRegistryKey key(services_.registry);

@@ -5,7 +5,6 @@
 
 #include "os/services.h"
 
-inline constexpr const char kProgramVersion[] = "2.30";
 inline constexpr const char kNotFoundMessage[] = "3Dfx VooDoo Banshee NOT FOUND.";
 
 // Finds the installed Voodoo Banshee cards at start-up, records one card key
@@ -39,10 +38,3 @@ class CCardDetection {
 
   os::Services& services_;
 };
-
-// The card names: the subkeys of the Display (Windows 95/98) or Device
-// (Windows NT) tree, in enumeration order.
-std::vector<std::string> ListCards(os::Registry& registry,
-                                   const std::string& osFamily);
-// The card key of a card for the family.
-std::string CardKey(const std::string& osFamily, const std::string& card);

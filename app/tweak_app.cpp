@@ -1,10 +1,10 @@
 #include "app/tweak_app.h"
 
 #include "app/card_detection.h"
-#include "app/os_family.h"
+#include "machine/os_family.h"
 #include "res/resource.h"
+#include "store/flags.h"
 #include "store/names.h"
-#include "store/single_value.h"
 #include "ui/app_message.h"
 
 CTweakApp::CTweakApp(os::Services& services, ui::SheetHost& host)
@@ -30,8 +30,8 @@ bool CTweakApp::StartUp() {
   }
   detection.AfterDetection(family_);
 
-  ReadText(services_.registry, names::kCommon, names::kStartMin, startMin_);
-
+  const bool startHidden =
+      flags::Read(services_.registry, names::kCommon, flags::kStartMin);
   mainWindow_ = std::make_unique<CTweakSheet>(services_);
-  return host_.Create(*mainWindow_, startMin_ != "1");
+  return host_.Create(*mainWindow_, !startHidden);
 }

@@ -18,8 +18,6 @@ class CTweakApp {
   bool StartUp();
 
   const std::string& Family() const { return family_; }
-  // "startmin" as read at start-up; the window starts hidden when it is "1".
-  const std::string& StartMin() const { return startMin_; }
   // The main window's sheet, once start-up created it.
   CTweakSheet* MainWindow() const { return mainWindow_.get(); }
 
@@ -28,5 +26,4 @@ class CTweakApp {
   ui::SheetHost& host_;
   std::unique_ptr<CTweakSheet> mainWindow_;
   std::string family_;
-  std::string startMin_;
 };

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/os_family.h"
+#include "machine/os_family.h"
 #include "app/tweak_app.h"
 #include "machine.h"
 #include "ui/app_message.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/vendor_settings.h"
+#include "machine/vendor_settings.h"
 #include "fakes/fake_registry.h"
 
 namespace {

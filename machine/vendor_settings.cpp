@@ -1,19 +1,20 @@
-#include "app/vendor_settings.h"
+#include "machine/vendor_settings.h"
 
+#include "machine/cards.h"
+#include "machine/os_family.h"
 #include "store/delete.h"
+#include "store/flags.h"
 #include "store/names.h"
-#include "store/single_value.h"
 
 void CleanVendorSettings(os::Registry& registry,
                          const std::vector<std::string>& cards) {
   using namespace names;
   for (const std::string& card : cards) {
-    std::string flag;
-    ReadText(registry, std::string(kDisplayCards) + "\\" + card, kOverride,
-             flag);
-    if (flag == "0") continue;
+    if (!flags::Read(registry, CardKey(family::kWindows95, card),
+                     flags::kOverride))
+      continue;
 
-    const std::string driver = std::string(kDriverClass) + card;
+    const std::string driver = DriverKey(card);
     DeleteValues(registry, os::Root::CurrentUser, driver,
                  {kRedGamma, kGreenGamma, kBlueGamma, kLDelay});
     DeleteValues(registry, os::Root::CurrentUser, driver + kD3DSubkey,

@@ -1,4 +1,4 @@
-#include "app/os_family.h"
+#include "machine/os_family.h"
 
 std::string OsFamily(os::System& system) {
   os::VersionInfo info;

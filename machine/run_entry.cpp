@@ -1,4 +1,4 @@
-#include "app/run_entry.h"
+#include "machine/run_entry.h"
 
 #include "store/delete.h"
 #include "store/names.h"

@@ -1,0 +1,34 @@
+#include "machine/cards.h"
+
+#include "machine/os_family.h"
+#include "store/names.h"
+#include "store/registry_key.h"
+#include "store/single_value.h"
+
+std::vector<std::string> ListCards(os::Registry& registry,
+                                   const std::string& osFamily) {
+  std::vector<std::string> cards;
+  CRegistryKey(registry).ListSubkeys(
+      os::Root::LocalMachine,
+      osFamily == family::kWindows95 ? names::kDisplayCards
+                                     : names::kDeviceCards,
+      cards);
+  return cards;
+}
+
+std::string CardKey(const std::string& osFamily, const std::string& card) {
+  return std::string(osFamily == family::kWindows95 ? names::kDisplayCards
+                                                    : names::kDeviceCards) +
+         "\\" + card;
+}
+
+std::string DriverKey(const std::string& card) {
+  return names::kDriverClass + card;
+}
+
+std::string DevicePath(os::Registry& registry, const std::string& card) {
+  std::string path;
+  ReadText(registry, CardKey(family::kWindowsNT, card), names::kDevicePath,
+           path);
+  return path;
+}

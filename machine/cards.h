@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "os/registry.h"
+
+// The cards that detection recorded, one card key each in the program's
+// tree: "Display\<driver key name>" on Windows 95/98, "Device\<VideoN>" on
+// Windows NT.
+
+// The card names: the subkeys of the Display (Windows 95/98) or Device
+// (Windows NT) tree, in enumeration order.
+std::vector<std::string> ListCards(os::Registry& registry,
+                                   const std::string& osFamily);
+// The card key of a card for the family.
+std::string CardKey(const std::string& osFamily, const std::string& card);
+// Windows 95/98: the display driver's own key of a card.
+std::string DriverKey(const std::string& card);
+// Windows NT: the card's device key below HKEY_LOCAL_MACHINE, as detection
+// recorded it in "DevicePath"; empty when it cannot be read.
+std::string DevicePath(os::Registry& registry, const std::string& card);
