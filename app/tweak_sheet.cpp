@@ -1,6 +1,7 @@
 #include "app/tweak_sheet.h"
 
 #include "res/resource.h"
+#include "store/flags.h"
 #include "store/names.h"
 #include "store/single_value.h"
 
@@ -8,8 +9,6 @@ namespace {
 
 constexpr int kIdOk = 1;
 constexpr int kIdCancel = 2;
-constexpr int kIdHelp = 9;
-constexpr int kIdApplyNow = 12321;
 constexpr unsigned kLeftDoubleClick = 0x0203;  // WM_LBUTTONDBLCLK
 constexpr unsigned kRightButtonDown = 0x0204;  // WM_RBUTTONDOWN
 
@@ -58,12 +57,6 @@ bool CTweakSheet::OnCommand(int id) {
       window_->PressButton(ui::SheetButton::Cancel);
       window_->Hide();
       return true;
-    case kIdHelp:
-      window_->PressButton(ui::SheetButton::Help);
-      return true;
-    case kIdApplyNow:
-      window_->PressButton(ui::SheetButton::ApplyNow);
-      return true;
     case ID_TRAY_OPEN:
       Open();
       return true;
@@ -77,7 +70,7 @@ bool CTweakSheet::OnCommand(int id) {
 }
 
 void CTweakSheet::OnTrayNotify(unsigned iconId, unsigned mouseMessage) {
-  if (iconId != kTrayIconId) return;
+  if (iconId != ui::kTrayIconId) return;
   if (mouseMessage == kLeftDoubleClick)
     window_->PostCommand(ID_TRAY_OPEN);
   else if (mouseMessage == kRightButtonDown)
@@ -91,4 +84,8 @@ void CTweakSheet::Open() {
   window_->SetActivePage(kInformationPage);
   window_->SetActivePage(current);
   window_->CenterAndRestore();
+}
+
+bool CTweakSheet::TrayOn() const {
+  return flags::IsOn(flags::kLoadTray, traySetting_);
 }

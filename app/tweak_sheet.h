@@ -16,7 +16,6 @@
 class CTweakSheet : public ui::SheetHandler {
  public:
   static constexpr int kInformationPage = 4;
-  static constexpr unsigned kTrayIconId = 100;
 
   explicit CTweakSheet(os::Services& services);
 
@@ -28,7 +27,7 @@ class CTweakSheet : public ui::SheetHandler {
   bool OnCommand(int id) override;
   void OnTrayNotify(unsigned iconId, unsigned mouseMessage) override;
 
-  bool TrayOn() const { return traySetting_ == "1" || traySetting_.empty(); }
+  bool TrayOn() const;
 
  private:
   void Open();

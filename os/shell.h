@@ -5,7 +5,8 @@
 namespace os {
 
 enum class Buttons { Ok, YesNo, OkCancel };
-enum class Icon { Exclamation, Question, Information, Stop };
+// Every message box of the program shows the exclamation icon.
+enum class Icon { Exclamation };
 enum class Answer { Ok, Cancel, Yes, No };
 
 enum class MutexState { Created, AlreadyExisted, Failed };

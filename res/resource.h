@@ -7,6 +7,11 @@
 #define KVT_TITLE "Kvartune"
 #define IDS_TITLE 100
 
+// The program's version: the version resource, the Information page and
+// the "version" value start-up writes.
+#define KVT_VERSION "2.30"
+#define KVT_VERSION_NUMBERS 2, 30, 0, 0
+
 #define IDI_APPLICATION_ICON 128
 #define IDI_SHEET_ICON 132
 #define IDR_TRAY_MENU 128

@@ -10,7 +10,8 @@ std::string ExecutableBaseName(const std::string& modulePath) {
 }
 
 os::Answer AppMessageBox(os::Services& services, const std::string& text,
-                         os::Buttons buttons, os::Icon icon) {
+                         os::Buttons buttons) {
   return services.shell.ShowMessage(
-      ExecutableBaseName(services.system.ModulePath()), text, buttons, icon);
+      ExecutableBaseName(services.system.ModulePath()), text, buttons,
+      os::Icon::Exclamation);
 }

@@ -9,7 +9,6 @@
 std::string ExecutableBaseName(const std::string& modulePath);
 
 // The application's message box: captioned with the executable's base name,
-// with the exclamation icon unless the caller names another.
+// with the exclamation icon.
 os::Answer AppMessageBox(os::Services& services, const std::string& text,
-                         os::Buttons buttons = os::Buttons::Ok,
-                         os::Icon icon = os::Icon::Exclamation);
+                         os::Buttons buttons = os::Buttons::Ok);

@@ -2,7 +2,13 @@
 
 namespace ui {
 
-enum class SheetButton { Ok, Cancel, Help, ApplyNow };
+// The id of the program's one tray icon.
+inline constexpr unsigned kTrayIconId = 100;
+
+// The property sheet's own buttons that the program presses. The sheet
+// destroys all four of them (OK, Cancel, Help, Apply Now) when it is made,
+// but Enter and Esc still reach the sheet as OK and Cancel.
+enum class SheetButton { Ok, Cancel };
 
 // The main window as the sheet's logic sees it.
 class SheetWindow {
@@ -12,7 +18,7 @@ class SheetWindow {
   virtual void Hide() = 0;
   // Destroys the window, which ends the program.
   virtual void Destroy() = 0;
-  // The tray icon: icon id 100, the registered callback message, the
+  // The tray icon: icon id kTrayIconId, the registered callback message, the
   // sheet's icon and the tip "Kvartune".
   virtual void AddTrayIcon() = 0;
   virtual void RemoveTrayIcon() = 0;

@@ -12,12 +12,6 @@ unsigned MessageBoxStyle(Buttons buttons, Icon icon) {
   switch (icon) {
     case Icon::Exclamation:
       return style | MB_ICONEXCLAMATION;
-    case Icon::Question:
-      return style | MB_ICONQUESTION;
-    case Icon::Information:
-      return style | MB_ICONINFORMATION;
-    case Icon::Stop:
-      return style | MB_ICONSTOP;
   }
   return style;
 }

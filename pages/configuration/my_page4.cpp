@@ -1,28 +1,25 @@
 #include "pages/configuration/my_page4.h"
 
-#include "app/card_detection.h"
-#include "app/os_family.h"
-#include "app/run_entry.h"
-#include "app/vendor_settings.h"
+#include "machine/cards.h"
+#include "machine/os_family.h"
+#include "machine/run_entry.h"
+#include "machine/vendor_settings.h"
 #include "res/controls.h"
 #include "res/resource.h"
+#include "store/flags.h"
 #include "store/names.h"
 #include "store/registry_key.h"
 #include "store/single_value.h"
 #include "ui/app_message.h"
 
 namespace {
-
 constexpr os::Root kMachine = os::Root::LocalMachine;
-
-bool IsOnByDefault(const std::string& flag) { return flag == "1" || flag.empty(); }
-
-const char* Flag(bool on) { return on ? "1" : "0"; }
-
 }  // namespace
 
 CMyPage4::CMyPage4(os::Services& services)
-    : PropertyPage(IDD_CONFIGURATION, services) {}
+    : SettingsPage(IDD_CONFIGURATION,
+                   {IDC_CONFIG_DEFAULT, IDC_CONFIG_RESET, IDC_CONFIG_APPLY},
+                   services) {}
 
 bool CMyPage4::OnInitDialog() {
   PropertyPage::OnInitDialog();
@@ -63,9 +60,9 @@ bool CMyPage4::OnInitDialog() {
 
   if (cardCount_ != "1") {
     controls().Enable(IDC_APPLY_ALL, true);
-    if (IsOnByDefault(applyAll_)) {
+    if (flags::IsOn(flags::kApplyAll, applyAll_)) {
       controls().SetCheck(IDC_APPLY_ALL, true);
-      applyAll_ = "1";
+      applyAll_ = flags::Text(true);
     }
   } else {
     controls().SetCheck(IDC_APPLY_ALL, false);
@@ -77,44 +74,40 @@ bool CMyPage4::OnInitDialog() {
   ShowVersion(IDC_GLIDE3_VERSION, glide3);
   ShowVersion(IDC_DIRECTX_VERSION, directX);
 
-  if (IsOnByDefault(tray_)) {
+  if (flags::IsOn(flags::kLoadTray, tray_)) {
     controls().SetCheck(IDC_LOAD_TRAY, true);
     controls().Enable(IDC_START_MINIMIZED, true);
-    tray_ = "1";
+    tray_ = flags::Text(true);
   }
-  if (startHidden_ == "1")
+  if (flags::IsOn(flags::kStartMin, startHidden_))
     controls().SetCheck(IDC_START_MINIMIZED, true);
   else
-    startHidden_ = "0";
+    startHidden_ = flags::Text(false);
   return true;
 }
 
-bool CMyPage4::OnSetActive() {
+void CMyPage4::Activate() {
   controls().SetCurrentIndex(IDC_CARD_COMBO, savedIndex_);
   ShowApplyAll();
   ShowVersion(IDC_DRIVER_VERSION, savedDriverVersion_);
   ShowVersion(IDC_HW_REVISION, savedRevision_);
   if (HasCard(savedIndex_))
-    controls().SetCheck(IDC_OVERRIDE_VENDOR,
-                        ReadOverride(cards_[savedIndex_]) != "0");
+    controls().SetCheck(IDC_OVERRIDE_VENDOR, ReadOverride(cards_[savedIndex_]));
 
-  const bool trayOn = IsOnByDefault(tray_);
+  const bool trayOn = flags::IsOn(flags::kLoadTray, tray_);
   controls().Enable(IDC_START_MINIMIZED, trayOn);
   controls().SetCheck(IDC_LOAD_TRAY, trayOn);
-  controls().SetCheck(IDC_START_MINIMIZED, startHidden_ == "1");
+  controls().SetCheck(IDC_START_MINIMIZED, flags::IsOn(flags::kStartMin, startHidden_));
 
-  std::string loadStartup;
-  ReadText(services().registry, names::kCommon, names::kLoadStartup,
-           loadStartup);
-  controls().SetCheck(IDC_LOAD_AT_STARTUP, loadStartup == "1");
+  controls().SetCheck(IDC_LOAD_AT_STARTUP,
+                      flags::Read(services().registry, names::kCommon,
+                                  flags::kLoadStartup));
 
   if (family_ == family::kWindows95)
     CleanVendorSettings(services().registry, cards_);
-  EnableApplyAndReset(false);
-  return PropertyPage::OnSetActive();
 }
 
-bool CMyPage4::OnCommand(int id, int notification) {
+bool CMyPage4::OnPageCommand(int id, int notification) {
   if (id == IDC_CARD_COMBO && notification == ui::kSelectionChange) {
     Select();
     return true;
@@ -130,15 +123,6 @@ bool CMyPage4::OnCommand(int id, int notification) {
     case IDC_LOAD_TRAY:
       TrayClick();
       return true;
-    case IDC_CONFIG_DEFAULT:
-      Default();
-      return true;
-    case IDC_CONFIG_APPLY:
-      Apply();
-      return true;
-    case IDC_CONFIG_RESET:
-      OnReset();
-      return true;
     default:
       return false;
   }
@@ -153,7 +137,7 @@ void CMyPage4::Select() {
   ReadVersions(cards_[index], workingDriverVersion_, workingRevision_);
   ShowVersion(IDC_DRIVER_VERSION, workingDriverVersion_);
   ShowVersion(IDC_HW_REVISION, workingRevision_);
-  controls().SetCheck(IDC_OVERRIDE_VENDOR, ReadOverride(cards_[index]) != "0");
+  controls().SetCheck(IDC_OVERRIDE_VENDOR, ReadOverride(cards_[index]));
   EnableApplyAndReset(true);
 }
 
@@ -179,7 +163,6 @@ void CMyPage4::Default() {
   controls().Enable(IDC_START_MINIMIZED, true);
   controls().SetCheck(IDC_START_MINIMIZED, false);
   controls().SetCheck(IDC_LOAD_AT_STARTUP, false);
-  EnableApplyAndReset(true);
 }
 
 void CMyPage4::Apply() {
@@ -197,9 +180,9 @@ void CMyPage4::Apply() {
   const std::string selected = hasCard ? cards_[savedIndex_] : std::string();
   savedDriverVersion_ = workingDriverVersion_;
   savedRevision_ = workingRevision_;
-  applyAll_ = Flag(applyAll);
-  tray_ = Flag(trayOn);
-  startHidden_ = Flag(startHidden);
+  applyAll_ = flags::Text(applyAll);
+  tray_ = flags::Text(trayOn);
+  startHidden_ = flags::Text(startHidden);
 
   CRegistryKey key(services().registry);
   if (key.Open(kMachine, names::kCommon) == os::error::kSuccess) {
@@ -207,7 +190,7 @@ void CMyPage4::Apply() {
     key.SetText(names::kApplyAll, applyAll_);
     key.SetText(names::kLoadTray, tray_);
     key.SetText(names::kStartMin, startHidden_);
-    key.SetText(names::kLoadStartup, Flag(loadStartup));
+    key.SetText(names::kLoadStartup, flags::Text(loadStartup));
     key.Close();
   }
   if (loadStartup)
@@ -215,23 +198,13 @@ void CMyPage4::Apply() {
   else
     DeleteRunEntry(services().registry);
 
-  std::vector<std::string> targets;
-  if (IsOnByDefault(applyAll_))
-    targets = cards_;
-  else if (hasCard)
-    targets = {selected};
-  for (const std::string& card : targets)
+  for (const std::string& card :
+       flags::TargetCards(cards_, applyAll_, selected))
     WriteText(services().registry, CardKey(family_, card), names::kOverride,
-              Flag(override));
+              flags::Text(override));
 
   if (family_ == family::kWindows95)
     CleanVendorSettings(services().registry, cards_);
-  EnableApplyAndReset(false);
-}
-
-void CMyPage4::EnableApplyAndReset(bool enabled) {
-  controls().Enable(IDC_CONFIG_APPLY, enabled);
-  controls().Enable(IDC_CONFIG_RESET, enabled);
 }
 
 void CMyPage4::ShowVersion(int id, const std::string& text) {
@@ -240,14 +213,12 @@ void CMyPage4::ShowVersion(int id, const std::string& text) {
 
 void CMyPage4::ShowApplyAll() {
   controls().SetCheck(IDC_APPLY_ALL,
-                      cardCount_ != "1" && IsOnByDefault(applyAll_));
+                      cardCount_ != "1" && flags::IsOn(flags::kApplyAll, applyAll_));
 }
 
-std::string CMyPage4::ReadOverride(const std::string& card) {
-  std::string flag;
-  ReadText(services().registry, CardKey(family_, card), names::kOverride,
-           flag);
-  return flag;
+bool CMyPage4::ReadOverride(const std::string& card) {
+  return flags::Read(services().registry, CardKey(family_, card),
+                     flags::kOverride);
 }
 
 // A card without recorded versions shows empty fields rather than those of

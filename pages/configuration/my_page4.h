@@ -3,32 +3,32 @@
 #include <string>
 #include <vector>
 
-#include "ui/property_page.h"
+#include "ui/settings_page.h"
 
 inline constexpr const char kNeedCardMessage[] = "Need to select Banshee card";
 
 // The "Configuration" page (dialog 1003): the card the other pages work on,
 // apply-to-all, the recorded versions, the start-up options and the
 // per-card "OverRide vendor's control settings" flag.
-class CMyPage4 : public ui::PropertyPage {
+class CMyPage4 : public ui::SettingsPage {
  public:
   explicit CMyPage4(os::Services& services);
 
   bool OnInitDialog() override;
-  bool OnSetActive() override;
-  bool OnCommand(int id, int notification) override;
 
  private:
+  void Activate() override;
+  void Default() override;
+  void Apply() override;
+  bool OnPageCommand(int id, int notification) override;
+
   void Select();
   void TrayClick();
-  void Default();
-  void Apply();
 
-  void EnableApplyAndReset(bool enabled);
   void ShowVersion(int id, const std::string& text);
   void ShowApplyAll();
-  // The card's "kvartune_override", empty when missing.
-  std::string ReadOverride(const std::string& card);
+  // The card's "OverRide vendor's control settings" flag.
+  bool ReadOverride(const std::string& card);
   void ReadVersions(const std::string& card, std::string& driverVersion,
                     std::string& revision);
   bool HasCard(int index) const;

@@ -2,11 +2,13 @@
 
 #include <windows.h>
 
+#include "ui/sheet_window.h"
+
 // The program's icon in the taskbar's notification area, seen and used from
 // another process as the shell would.
 namespace e2e {
 
-constexpr UINT kTrayIconId = 100;
+using ui::kTrayIconId;
 
 // Whether the shell holds an icon of this window with the program's icon id:
 // changing nothing of it (NIM_MODIFY without flags) succeeds only then.

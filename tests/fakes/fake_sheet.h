@@ -46,9 +46,19 @@ class FakeSheet : public ui::SheetHost, public ui::SheetWindow {
     visible = true;
     calls.push_back("center and restore");
   }
+  // comctl32 may hand a pressed button back to the sheet as its command;
+  // the fake does so once for each press.
   void PressButton(ui::SheetButton button) override {
     pressed.push_back(button);
+    if (echoing || handler == nullptr) return;
+    echoing = true;
+    echoHandled.push_back(
+        handler->OnCommand(button == ui::SheetButton::Ok ? kOk : kCancel));
+    echoing = false;
   }
+
+  static constexpr int kOk = 1;      // IDOK
+  static constexpr int kCancel = 2;  // IDCANCEL
 
   bool createResult = true;
   bool created = false;
@@ -60,6 +70,9 @@ class FakeSheet : public ui::SheetHost, public ui::SheetWindow {
   std::vector<std::string> calls;
   std::vector<int> posted;
   std::vector<ui::SheetButton> pressed;
+  // What the sheet answered to each echoed command.
+  std::vector<bool> echoHandled;
+  bool echoing = false;
 };
 
 }  // namespace fakes

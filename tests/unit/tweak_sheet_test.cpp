@@ -83,13 +83,13 @@ TEST_F(TweakSheetTest, EscapeHidesWhateverTheTraySetting) {
 TEST_F(TweakSheetTest, SheetButtonsArePressedOnceEvenWhenTheyComeBack) {
   CTweakSheet& tweak = Open();
   EXPECT_TRUE(tweak.OnCommand(1));
-  EXPECT_TRUE(tweak.OnCommand(9));
-  EXPECT_TRUE(tweak.OnCommand(12321));
+  EXPECT_TRUE(tweak.OnCommand(2));
   EXPECT_FALSE(tweak.OnCommand(1126));
+  // The echoes go on to the property sheet's own handling.
   EXPECT_EQ((std::vector<ui::SheetButton>{ui::SheetButton::Ok,
-                                          ui::SheetButton::Help,
-                                          ui::SheetButton::ApplyNow}),
+                                          ui::SheetButton::Cancel}),
             sheet.pressed);
+  EXPECT_EQ((std::vector<bool>{false, false}), sheet.echoHandled);
 }
 
 TEST_F(TweakSheetTest, TrayCallbackOpensOrShowsTheMenuForItsIconOnly) {
@@ -108,10 +108,10 @@ TEST_F(TweakSheetTest, TrayCallbackOpensOrShowsTheMenuForItsIconOnly) {
 TEST_F(TweakSheetTest, OpenReactivatesTheCurrentPageAndCentres) {
   CTweakSheet& tweak = Open();
   tweak.OnClose();
-  sheet.activePage = 0;
+  sheet.activePage = 2;
   sheet.calls.clear();
   EXPECT_TRUE(tweak.OnCommand(10000));
-  EXPECT_EQ((std::vector<std::string>{"page 4", "page 0",
+  EXPECT_EQ((std::vector<std::string>{"page 4", "page 2",
                                       "center and restore"}),
             sheet.calls);
   EXPECT_TRUE(sheet.visible);

@@ -87,7 +87,7 @@ bool TrayIconExists(HWND window) {
   NOTIFYICONDATAA icon = {};
   icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
   icon.hWnd = window;
-  icon.uID = 100;
+  icon.uID = ui::kTrayIconId;
   return Shell_NotifyIconA(NIM_MODIFY, &icon) != FALSE;
 }
 

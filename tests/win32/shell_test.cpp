@@ -11,14 +11,10 @@ TEST(Win32Shell, MessageBoxStyles) {
   using os::Icon;
   EXPECT_EQ(UINT(MB_OK | MB_ICONEXCLAMATION),
             os::MessageBoxStyle(Buttons::Ok, Icon::Exclamation));
-  EXPECT_EQ(UINT(MB_YESNO | MB_ICONQUESTION),
-            os::MessageBoxStyle(Buttons::YesNo, Icon::Question));
+  EXPECT_EQ(UINT(MB_YESNO | MB_ICONEXCLAMATION),
+            os::MessageBoxStyle(Buttons::YesNo, Icon::Exclamation));
   EXPECT_EQ(UINT(MB_OKCANCEL | MB_ICONEXCLAMATION),
             os::MessageBoxStyle(Buttons::OkCancel, Icon::Exclamation));
-  EXPECT_EQ(UINT(MB_OK | MB_ICONINFORMATION),
-            os::MessageBoxStyle(Buttons::Ok, Icon::Information));
-  EXPECT_EQ(UINT(MB_OK | MB_ICONSTOP),
-            os::MessageBoxStyle(Buttons::Ok, Icon::Stop));
 }
 
 TEST(Win32Shell, TheMutexTellsASecondCopy) {

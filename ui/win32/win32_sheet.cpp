@@ -13,7 +13,6 @@ namespace ui {
 namespace {
 
 constexpr char kSheetProperty[] = "KvartuneSheet";
-constexpr UINT kTrayIconId = 100;
 constexpr int kApplyNowId = 12321;
 
 // The property sheet's creation callbacks carry no pointer of their own;
@@ -230,12 +229,6 @@ void Win32Sheet::PressButton(SheetButton button) {
       break;
     case SheetButton::Cancel:
       PropSheet_PressButton(window_, PSBTN_CANCEL);
-      break;
-    case SheetButton::Help:
-      PropSheet_PressButton(window_, PSBTN_HELP);
-      break;
-    case SheetButton::ApplyNow:
-      PropSheet_PressButton(window_, PSBTN_APPLYNOW);
       break;
   }
 }
