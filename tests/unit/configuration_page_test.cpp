@@ -209,8 +209,9 @@ TEST_F(ConfigurationPageTest, LoadAtStartupWritesAndRemovesTheRunEntry) {
 }
 
 TEST_F(ConfigurationPageTest, CleansVendorSettingsOnWindows95Only) {
-  const std::string perUser =
-      "System\\CurrentControlSet\\Services\\Class\\Display\\0000\\D3D";
+  const std::string driverClass =
+      "System\\CurrentControlSet\\Services\\Class\\Display\\";
+  const std::string perUser = driverClass + "0000\\D3D";
   TwoCards();
   registry.PutText(os::Root::CurrentUser, perUser, "SSTH3_ANTIALIAS", "1");
   Show();
@@ -219,11 +220,14 @@ TEST_F(ConfigurationPageTest, CleansVendorSettingsOnWindows95Only) {
   Click(IDC_CONFIG_APPLY);
   EXPECT_FALSE(registry.Get(os::Root::CurrentUser, perUser, "SSTH3_ANTIALIAS"));
 
+  // On NT the card is Video1: a clean-up over its card list would empty the
+  // per-user keys of that name.
   Machine nt;
   nt.UseNT();
   nt.registry.PutText(kMachine, "Software\\Quillfeld\\Kvartune\\Device\\Video1",
                       "driverdesc", "3Dfx Voodoo Banshee (NT)");
-  nt.registry.PutText(os::Root::CurrentUser, perUser, "SSTH3_ANTIALIAS", "1");
+  const std::string ntPerUser = driverClass + "Video1\\D3D";
+  nt.registry.PutText(os::Root::CurrentUser, ntPerUser, "SSTH3_ANTIALIAS", "1");
   fakes::FakeControls ntControls;
   DeclareDialog(ntControls, 1003);
   CMyPage4 page(nt.services);
@@ -231,7 +235,8 @@ TEST_F(ConfigurationPageTest, CleansVendorSettingsOnWindows95Only) {
   page.OnInitDialog();
   page.OnSetActive();
   page.OnCommand(IDC_CONFIG_APPLY, 0);
-  EXPECT_TRUE(nt.registry.Get(os::Root::CurrentUser, perUser, "SSTH3_ANTIALIAS"));
+  EXPECT_TRUE(
+      nt.registry.Get(os::Root::CurrentUser, ntPerUser, "SSTH3_ANTIALIAS"));
   EXPECT_EQ("1", nt.registry.Text(
                      kMachine, "Software\\Quillfeld\\Kvartune\\Device\\Video1",
                      "kvartune_override"));

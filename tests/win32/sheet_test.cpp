@@ -189,6 +189,24 @@ TEST_F(Win32SheetTest, UpDownStepsAskThePage) {
             sheet.pages[0]->deltas);
 }
 
+// A real up-down in its default range, clicked on its upper and then on its
+// lower arrow: the upper arrow steps by -1, which the pages take as up.
+TEST_F(Win32SheetTest, ArrowClicksReachThePageAsSteps) {
+  Create(true);
+  const HWND spin = GetDlgItem(PageWindow(), IDC_D3D_GAMMA_RED_SPIN);
+  ASSERT_NE(nullptr, spin);
+  RECT area;
+  GetClientRect(spin, &area);
+  for (const LONG y : {area.bottom / 4, area.bottom * 3 / 4}) {
+    const LPARAM point = MAKELPARAM(area.right / 2, y);
+    SendMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageA(spin, WM_LBUTTONUP, 0, point);
+  }
+  EXPECT_EQ((std::vector<std::pair<int, int>>{{IDC_D3D_GAMMA_RED_SPIN, -1},
+                                              {IDC_D3D_GAMMA_RED_SPIN, 1}}),
+            sheet.pages[0]->deltas);
+}
+
 TEST_F(Win32SheetTest, WindowMessagesReachTheSheet) {
   Create(true);
   SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
