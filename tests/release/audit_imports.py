@@ -55,7 +55,7 @@ for dll, functions in sorted(imports.items()):
     for fn in sorted(functions):
         if fn not in exports:
             problems.append(f"{dll}!{fn}: not exported by Windows 95 and NT 4.0")
-        if fn in denied:
+        if f"{dll}.dll!{fn}" in denied:
             problems.append(f"{dll}!{fn}: missing from Windows 95 and NT 4.0")
         if (dll, fn) in caveats:
             print(f"warning: {dll}!{fn}: {caveats[(dll, fn)]} on Windows 9x")
