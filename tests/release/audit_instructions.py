@@ -1,0 +1,43 @@
+#!/usr/bin/env python3
+"""The release executable runs on the Pentium and the AMD K6: its code holds
+no instruction those CPUs lack, which would fault with an invalid opcode the
+first time its path runs. Checked on the disassembly (objdump -d) of every
+code section: the Pentium Pro's CMOV, FCMOV, FCOMI and FUCOMI, and SSE and
+MMX (the first Pentium has no MMX)."""
+import collections
+import re
+import subprocess
+import sys
+
+objdump, exe = sys.argv[1], sys.argv[2]
+
+PENTIUM_PRO = re.compile(r"(cmov|fcmov|fu?comip?$)")
+SSE_WITHOUT_REGISTERS = {"ldmxcsr", "stmxcsr", "sfence", "lfence", "mfence",
+                         "prefetchnta", "prefetcht0", "prefetcht1",
+                         "prefetcht2", "movnti", "clflush", "fxsave",
+                         "fxrstor"}
+VECTOR_REGISTER = re.compile(r"%(x|y|z)?mm\d")
+
+found = collections.Counter()
+examples = []
+disassembly = subprocess.run([objdump, "-d", exe], check=True,
+                             capture_output=True, text=True).stdout
+for line in disassembly.splitlines():
+    # "  401000:\t0f 44 cb             \tcmove  %ebx,%ecx"
+    columns = line.split("\t")
+    if len(columns) < 3 or not columns[2].strip():
+        continue
+    mnemonic, _, operands = columns[2].strip().partition(" ")
+    if (PENTIUM_PRO.match(mnemonic) or mnemonic in SSE_WITHOUT_REGISTERS
+            or VECTOR_REGISTER.search(operands)):
+        found[mnemonic] += 1
+        if len(examples) < 10:
+            examples.append(line.strip())
+
+for line in examples:
+    print(line)
+for mnemonic, count in sorted(found.items()):
+    print(f"{count:6} {mnemonic}")
+total = sum(found.values())
+print(f"{total} instructions that the Pentium or the AMD K6 lacks")
+sys.exit(1 if total else 0)
