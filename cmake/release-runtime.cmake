@@ -1,0 +1,41 @@
+# The 32-bit release: one executable for every Windows from 95 on and every
+# CPU from the Pentium and the AMD K6 on, neither of which has CMOV, FCOMI or
+# SSE. The compiler makes such code for -march=i586 (the toolchain file), but
+# the ready-made MinGW runtime and C++ library are built for the Pentium Pro.
+# So the release takes from them only what is free of those instructions:
+# - msvcrt's own printf family instead of MinGW's (which brings its own
+#   floating-point conversion);
+# - no exceptions and no run-time type information: the program throws and
+#   catches nothing, and it drops the unwinder and its tables;
+# - std::string instantiated in our own build (runtime/string_instance.cpp);
+# - our own process entry, operator new and delete, and the stubs the C++
+#   library calls on a failed precondition (runtime/).
+# Everything else is a header or is free of those instructions, which
+# tests/release/audit_instructions.py checks on the executable.
+add_compile_definitions(__USE_MINGW_ANSI_STDIO=0)
+add_compile_options(
+  -fno-exceptions -fno-rtti -fno-threadsafe-statics
+  -fno-asynchronous-unwind-tables -fno-unwind-tables
+  -ffunction-sections -fdata-sections)
+
+add_library(kvartune_runtime OBJECT
+  runtime/library_failures.cpp
+  runtime/msvcrt_numbers.cpp
+  runtime/new_delete.cpp
+  runtime/startup.cpp
+  runtime/string_instance.cpp
+)
+
+# kvt_release_executable(TARGET): links TARGET as a release executable.
+# The entry point must be ours (the linker would otherwise start the image at
+# its first byte). Windows 95 and NT 4.0 load only images that ask for
+# subsystem 4.0. Unused sections are dropped and no symbol table is kept (-s).
+function(kvt_release_executable target)
+  target_link_libraries(${target} PRIVATE kvartune_runtime)
+  target_link_options(${target} PRIVATE
+    -nostartfiles -Wl,--require-defined=_WinMainCRTStartup
+    -Wl,--gc-sections
+    -Wl,--subsystem,windows:4.0
+    -Wl,--major-os-version,4 -Wl,--minor-os-version,0
+    -s)
+endfunction()
