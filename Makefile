@@ -1,6 +1,7 @@
 # The two commands: `make test` builds everything and runs every tier;
-# `make run` starts Kvartune in a demo Wine machine.
-.PHONY: test run deps
+# `make run` starts Kvartune in a demo Wine machine. `make bench` measures
+# the start-up time (a benchmark, not a test).
+.PHONY: test run bench deps
 
 deps:
 	@tools/install-deps
@@ -10,3 +11,6 @@ test: deps
 
 run: deps
 	@tools/run-demo
+
+bench: deps
+	@tools/bench-startup

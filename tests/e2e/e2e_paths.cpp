@@ -25,6 +25,8 @@ std::string ProgramPath() { return FromEnvironment("KVT_PROGRAM"); }
 
 std::string ProbePath() { return FromEnvironment("KVT_PROBE"); }
 
+std::string BareSheetPath() { return FromEnvironment("KVT_BARE_SHEET"); }
+
 std::string FixturePath(const std::string& file) {
   return FromEnvironment("KVT_FIXTURES", file);
 }

@@ -10,6 +10,8 @@ namespace e2e {
 
 std::string ProgramPath();
 std::string ProbePath();
+// The bare property sheet the start-up benchmark measures the program against.
+std::string BareSheetPath();
 std::string FixturePath(const std::string& file);
 std::string ProfilePath(const std::string& profile);
 // build/screenshots/<file>, where the scenarios leave pictures of the
