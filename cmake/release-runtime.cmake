@@ -3,8 +3,9 @@
 # SSE. The compiler makes such code for -march=i586 (the toolchain file), but
 # the ready-made MinGW runtime and C++ library are built for the Pentium Pro.
 # So the release takes from them only what is free of those instructions:
-# - msvcrt's own printf family instead of MinGW's (which brings its own
-#   floating-point conversion);
+# - msvcrt's own printf and strtod instead of MinGW's C99 ones, which bring
+#   their own floating-point conversion (runtime/msvcrt_numbers.cpp; the C++
+#   library's headers ignore __USE_MINGW_ANSI_STDIO=0);
 # - no exceptions and no run-time type information: the program throws and
 #   catches nothing, and it drops the unwinder and its tables;
 # - std::string instantiated in our own build (runtime/string_instance.cpp);
@@ -12,12 +13,14 @@
 #   library calls on a failed precondition (runtime/).
 # Everything else is a header or is free of those instructions, which
 # tests/release/audit_instructions.py checks on the executable.
-add_compile_definitions(__USE_MINGW_ANSI_STDIO=0)
-add_compile_options(
+set(KVT_RUNTIME_OPTIONS
   -fno-exceptions -fno-rtti -fno-threadsafe-statics
-  -fno-asynchronous-unwind-tables -fno-unwind-tables
-  -ffunction-sections -fdata-sections)
+  -fno-asynchronous-unwind-tables -fno-unwind-tables)
+if(KVT_RELEASE)
+  add_compile_options(${KVT_RUNTIME_OPTIONS} -ffunction-sections -fdata-sections)
+endif()
 
+# The Wine tier also builds it, for a probe that runs it (tests/win32).
 add_library(kvartune_runtime OBJECT
   runtime/library_failures.cpp
   runtime/msvcrt_numbers.cpp
@@ -25,13 +28,14 @@ add_library(kvartune_runtime OBJECT
   runtime/startup.cpp
   runtime/string_instance.cpp
 )
+target_compile_options(kvartune_runtime PRIVATE ${KVT_RUNTIME_OPTIONS})
 
 # kvt_release_executable(TARGET): links TARGET as a release executable.
 # The entry point must be ours (the linker would otherwise start the image at
 # its first byte). Windows 95 and NT 4.0 load only images that ask for
 # subsystem 4.0. Unused sections are dropped and no symbol table is kept (-s).
 function(kvt_release_executable target)
-  target_link_libraries(${target} PRIVATE kvartune_runtime)
+  target_sources(${target} PRIVATE $<TARGET_OBJECTS:kvartune_runtime>)
   target_link_options(${target} PRIVATE
     -nostartfiles -Wl,--require-defined=_WinMainCRTStartup
     -Wl,--gc-sections
