@@ -2,8 +2,8 @@
 """The release executable runs on the Pentium and the AMD K6: its code holds
 no instruction those CPUs lack, which would fault with an invalid opcode the
 first time its path runs. Checked on the disassembly (objdump -d) of every
-code section: the Pentium Pro's CMOV, FCMOV, FCOMI and FUCOMI, and SSE and
-MMX (the first Pentium has no MMX)."""
+code section: the Pentium Pro's CMOV, FCMOV, FCOMI and FUCOMI, SSE, MMX (the
+first Pentium has none) and 3DNow! (no Pentium and not the first K6)."""
 import collections
 import re
 import subprocess
@@ -12,10 +12,10 @@ import sys
 objdump, exe = sys.argv[1], sys.argv[2]
 
 PENTIUM_PRO = re.compile(r"(cmov|fcmov|fu?comip?$)")
-SSE_WITHOUT_REGISTERS = {"ldmxcsr", "stmxcsr", "sfence", "lfence", "mfence",
-                         "prefetchnta", "prefetcht0", "prefetcht1",
-                         "prefetcht2", "movnti", "clflush", "fxsave",
-                         "fxrstor"}
+WITHOUT_REGISTERS = {"emms", "femms", "ldmxcsr", "stmxcsr", "sfence",
+                     "lfence", "mfence", "prefetchnta", "prefetcht0",
+                     "prefetcht1", "prefetcht2", "movnti", "clflush",
+                     "fxsave", "fxrstor"}
 VECTOR_REGISTER = re.compile(r"%(x|y|z)?mm\d")
 
 found = collections.Counter()
@@ -28,7 +28,7 @@ for line in disassembly.splitlines():
     if len(columns) < 3 or not columns[2].strip():
         continue
     mnemonic, _, operands = columns[2].strip().partition(" ")
-    if (PENTIUM_PRO.match(mnemonic) or mnemonic in SSE_WITHOUT_REGISTERS
+    if (PENTIUM_PRO.match(mnemonic) or mnemonic in WITHOUT_REGISTERS
             or VECTOR_REGISTER.search(operands)):
         found[mnemonic] += 1
         if len(examples) < 10:
