@@ -2,6 +2,7 @@
 #include <prsht.h>
 
 #include "app/tweak_app.h"
+#include "os/win32/win32_display.h"
 #include "os/win32/win32_files.h"
 #include "os/win32/win32_registry.h"
 #include "os/win32/win32_shell.h"
@@ -13,7 +14,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   os::Win32System system;
   os::Win32Files files;
   os::Win32Shell shell;
-  os::Services services{registry, system, files, shell};
+  os::Win32Display display;
+  os::Services services{registry, system, files, shell, display};
   ui::Win32Sheet sheet(instance);
 
   CTweakApp app(services, sheet);

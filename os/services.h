@@ -1,5 +1,6 @@
 #pragma once
 
+#include "os/display.h"
 #include "os/files.h"
 #include "os/registry.h"
 #include "os/shell.h"
@@ -14,6 +15,7 @@ struct Services {
   System& system;
   Files& files;
   Shell& shell;
+  Display& display;
 };
 
 }  // namespace os

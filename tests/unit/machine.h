@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "fakes/fake_display.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_sheet.h"
@@ -20,7 +21,8 @@ struct Machine {
   fakes::FakeFiles files;
   fakes::FakeShell shell;
   fakes::FakeSheet sheet;
-  os::Services services{registry, system, files, shell};
+  fakes::FakeDisplay display;
+  os::Services services{registry, system, files, shell, display};
 
   void UseNT() {
     system.version = {4, 0, 1381, os::kPlatformNT};

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_display.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_shell.h"
@@ -112,7 +113,8 @@ class Win32SheetTest : public ::testing::Test {
   fakes::FakeSystem system;
   fakes::FakeFiles files;
   fakes::FakeShell shell;
-  os::Services services{registry, system, files, shell};
+  fakes::FakeDisplay display;
+  os::Services services{registry, system, files, shell, display};
   RecordingSheet sheet{services};
   ui::Win32Sheet host{GetModuleHandleA(nullptr)};
   HWND window = nullptr;
