@@ -2,6 +2,7 @@
 #include <prsht.h>
 
 #include "app/tweak_app.h"
+#include "os/win32/win32_display.h"
 #include "os/win32/win32_files.h"
 #include "os/win32/win32_power.h"
 #include "os/win32/win32_registry.h"
@@ -15,7 +16,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   os::Win32Files files;
   os::Win32Shell shell;
   os::Win32Power power;
-  os::Services services{registry, system, files, shell, power};
+  os::Win32Display display;
+  os::Services services{registry, system, files, shell, power, display};
   ui::Win32Sheet sheet(instance);
 
   CTweakApp app(services, sheet);

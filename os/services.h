@@ -1,5 +1,6 @@
 #pragma once
 
+#include "os/display.h"
 #include "os/files.h"
 #include "os/power.h"
 #include "os/registry.h"
@@ -16,6 +17,7 @@ struct Services {
   Files& files;
   Shell& shell;
   Power& power;
+  Display& display;
 };
 
 }  // namespace os

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "fakes/fake_display.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_power.h"
 #include "fakes/fake_registry.h"
@@ -22,7 +23,8 @@ struct Machine {
   fakes::FakeShell shell;
   fakes::FakePower power;
   fakes::FakeSheet sheet;
-  os::Services services{registry, system, files, shell, power};
+  fakes::FakeDisplay display;
+  os::Services services{registry, system, files, shell, power, display};
 
   void UseNT() {
     system.version = {4, 0, 1381, os::kPlatformNT};

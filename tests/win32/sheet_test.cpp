@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_display.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_power.h"
 #include "fakes/fake_registry.h"
@@ -114,7 +115,8 @@ class Win32SheetTest : public ::testing::Test {
   fakes::FakeFiles files;
   fakes::FakeShell shell;
   fakes::FakePower power;
-  os::Services services{registry, system, files, shell, power};
+  fakes::FakeDisplay display;
+  os::Services services{registry, system, files, shell, power, display};
   RecordingSheet sheet{services};
   ui::Win32Sheet host{GetModuleHandleA(nullptr)};
   HWND window = nullptr;
