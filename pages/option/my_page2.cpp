@@ -11,6 +11,8 @@
 #include "store/names.h"
 #include "store/registry_key.h"
 #include "store/single_value.h"
+#include "ui/app_message.h"
+#include "ui/restart_prompt.h"
 
 namespace {
 constexpr os::Root kMachine = os::Root::LocalMachine;
@@ -121,7 +123,40 @@ void CMyPage2::Default() {
 }
 
 void CMyPage2::Apply() {
-  if (family_ != family::kWindows95) ApplyNT();
+  if (family_ != family::kWindows95) {
+    ApplyNT();
+    return;
+  }
+  if (Apply95()) ui::AskRestart(services(), ui::RestartForm::Windows95);
+}
+
+// The driver takes a new memory size only on a desktop at most 1024 pixels
+// wide; on a wider one every card keeps its "memSize" and the page says why.
+bool CMyPage2::Apply95() {
+  const bool switchOn = controls().IsChecked(IDC_LDELAY);
+  const bool narrow =
+      services().display.Screen().width <= memory_size::kWidestDesktop;
+  os::Registry& registry = services().registry;
+  for (const std::string& card :
+       flags::TargetCards(cards_, applyAll_, selected_)) {
+    const std::string driver = DriverKey(card);
+    const std::string defaults = driver + names::kDefaultSubkey;
+    if (narrow) DeleteValues(registry, kMachine, defaults, {names::kMemSize});
+    DeleteValues(registry, kMachine, driver, {names::kLDelay});
+    CRegistryKey key(registry);
+    if (narrow && chosenSize_ != memory_size::kDefault &&
+        key.Open(kMachine, defaults) == os::error::kSuccess)
+      key.SetDword(names::kMemSize, chosenSize_);
+    key.Close();
+    if (switchOn) WriteText(registry, driver, names::kLDelay, flags::Text(true));
+  }
+
+  if (chosenSize_ == storedSize_) return false;
+  if (narrow) return true;
+  AppMessageBox(services(), memory_size::kWideDesktopMessage);
+  chosenSize_ = storedSize_;
+  ShowChosenSize();
+  return false;
 }
 
 // A card whose device path cannot be read is skipped: its switch has no key

@@ -120,6 +120,84 @@ TEST_F(OptionPageTest, Load95ShowsTheSelectedCardsSizeAndSwitch) {
   }
 }
 
+// Two cards whose switches a Windows 95/98 Apply turns on: 0000 at 12 MB
+// with the switch "10", and the selected 0001 with the size of the case.
+// Every Apply that asks is answered Yes.
+TEST_F(OptionPageTest, Apply95StoresTheSizeOnANarrowDesktopOnly) {
+  const std::string kQuestion =
+      "You need to RESTART the computer for the new settings.\n"
+      "Do you want to RESTART now?";
+  const std::string kWarning =
+      "Set the current Destop resolution below 1024x768\n"
+      "before changing the VideoMemorySize.\n"
+      "Otherwise Windows may show corrupted screen.";
+  struct Case {
+    const char* name;
+    int width;
+    std::optional<std::string> applyAll;
+    std::uint32_t stored;
+    std::initializer_list<int> deltas;
+    bool pressDefault;
+    std::optional<std::uint32_t> memSize0, memSize1;  // after Apply
+    const std::string* message;  // nullptr: none
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"new size", 1024, std::nullopt, 8, {-2}, false, 10, 10, &kQuestion, "10MB"},
+      {"Default", 1024, "1", 8, {}, true, std::nullopt, std::nullopt, &kQuestion,
+       "Default"},
+      {"same size", 1024, std::nullopt, 8, {}, false, 8, 8, nullptr, "8MB"},
+      {"stored 3", 1024, "0", 3, {}, false, 12, std::nullopt, nullptr, "3MB"},
+      {"selected alone", 1024, "0", 8, {1}, false, 12, 7, &kQuestion, "7MB"},
+      {"wide", 1152, std::nullopt, 8, {-1}, false, 12, 8, &kWarning, "8MB"},
+      {"wide, stored 32", 1152, "0", 32, {}, false, 12, 32, nullptr, "32MB"},
+  };
+  const auto dword = [](std::optional<std::uint32_t> size) {
+    return size ? std::optional<fakes::RegValue>(
+                      {os::ValueType::Dword,
+                       {static_cast<unsigned char>(*size), 0, 0, 0}})
+                : std::nullopt;
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    registry = fakes::FakeRegistry();
+    shell.messages.clear();
+    shell.answers = {os::Answer::Yes};
+    power.requests.clear();
+    display.screen.width = c.width;
+    TwoCards95();
+    if (c.applyAll) registry.PutText(kMachine, kCommon, "applyall", *c.applyAll);
+    registry.PutDword(kMachine, kDriver + "0000\\DEFAULT", "memSize", 12);
+    registry.PutText(kMachine, kDriver + "0000", "SSTH3_LDELAY", "10");
+    registry.PutDword(kMachine, kDriver + "0001\\DEFAULT", "memSize", c.stored);
+    Show();
+    Step(c.deltas);
+    if (c.pressDefault) Click(IDC_OPTION_DEFAULT);
+    Toggle(IDC_LDELAY);
+    Click(IDC_OPTION_APPLY);
+
+    EXPECT_EQ(dword(c.memSize0),
+              registry.Get(kMachine, kDriver + "0000\\DEFAULT", "memSize"));
+    EXPECT_EQ(dword(c.memSize1),
+              registry.Get(kMachine, kDriver + "0001\\DEFAULT", "memSize"));
+    EXPECT_EQ(c.applyAll == "0" ? "10" : "1",
+              registry.Text(kMachine, kDriver + "0000", "SSTH3_LDELAY"));
+    EXPECT_EQ("1", registry.Text(kMachine, kDriver + "0001", "SSTH3_LDELAY"));
+    ASSERT_EQ(c.message ? 1u : 0u, shell.messages.size());
+    if (c.message) {
+      EXPECT_EQ(*c.message, shell.messages[0].text);
+      EXPECT_EQ(c.message == &kQuestion ? os::Buttons::YesNo : os::Buttons::Ok,
+                shell.messages[0].buttons);
+    }
+    EXPECT_EQ(c.message == &kQuestion ? std::vector<std::string>{"Restart plain"}
+                                      : std::vector<std::string>{},
+              power.requests);
+    EXPECT_EQ(c.shown, Size());
+    EXPECT_FALSE(ApplyEnabled());
+    ExpectInertBoxesUntouched();
+  }
+}
+
 // Each row starts from a load of the stored size and steps the up-down.
 TEST_F(OptionPageTest, StepsBetweenDefaultAndSixteen) {
   struct Case {
