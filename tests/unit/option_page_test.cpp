@@ -107,6 +107,9 @@ TEST_F(OptionPageTest, Load95ShowsTheSelectedCardsSizeAndSwitch) {
     if (c.lDelay) registry.PutText(kMachine, driver, "SSTH3_LDELAY", c.lDelay);
   }
   Show();
+  // No card selected yet: no driver key with an empty card part is made.
+  EXPECT_EQ("Default", Size());
+  EXPECT_FALSE(registry.KeyExists(kMachine, kDriver + "DEFAULT"));
   for (const Case& c : cases) {
     SCOPED_TRACE(c.card);
     registry.PutText(kMachine, kCommon, "selecteddisplay", c.card);
