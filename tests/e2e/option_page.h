@@ -23,11 +23,7 @@ std::ostream& operator<<(std::ostream& out, const OptionView& view);
 
 OptionView ReadOptionPage(HWND page);
 
-// One start of the program up to its main window, with the Option page
-// shown: the page is null when it is not there.
-struct OptionRun : MainWindowRun {
-  HWND page = sheet != nullptr ? ShowPage(sheet, Page::Option) : nullptr;
-};
+using OptionRun = PageRun<Page::Option>;
 
 // A click on the memory size up-down's upper (larger) or lower arrow; the
 // page has handled the step when this returns.
