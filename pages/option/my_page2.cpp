@@ -76,9 +76,9 @@ void CMyPage2::Load95() {
 void CMyPage2::LoadNT() {
   ReadCommon();
   bool switchOn = false;
-  const std::string device =
-      selected_.empty() ? std::string()
-                        : DevicePath(services().registry, selected_);
+  const std::string device = selected_.empty()
+                                 ? std::string()
+                                 : DevicePath(services().registry, selected_);
   if (device.empty()) {
     storedSize_ = 0;
   } else {
@@ -148,7 +148,8 @@ bool CMyPage2::Apply95() {
         key.Open(kMachine, defaults) == os::error::kSuccess)
       key.SetDword(names::kMemSize, chosenSize_);
     key.Close();
-    if (switchOn) WriteText(registry, driver, names::kLDelay, flags::Text(true));
+    if (switchOn)
+      WriteText(registry, driver, names::kLDelay, flags::Text(true));
   }
 
   if (chosenSize_ == storedSize_) return false;
@@ -169,15 +170,14 @@ void CMyPage2::ApplyNT() {
     if (device.empty()) continue;
     DeleteValues(services().registry, kMachine, device, {names::kLDelay});
     if (switchOn)
-      WriteText(services().registry, device, names::kLDelay,
-                flags::Text(true));
+      WriteText(services().registry, device, names::kLDelay, flags::Text(true));
   }
 }
 
 void CMyPage2::ShowChosenSize() {
-  controls().SetText(IDC_MEMORY_SIZE,
-                     ui::SteppedText(memory_size::kRange,
-                                     static_cast<int>(chosenSize_)));
+  controls().SetText(
+      IDC_MEMORY_SIZE,
+      ui::SteppedText(memory_size::kRange, static_cast<int>(chosenSize_)));
 }
 
 void CMyPage2::ShowStoredSize() {

@@ -42,7 +42,9 @@ bool operator==(const OptionView& left, const OptionView& right) {
 }
 
 std::ostream& operator<<(std::ostream& out, const OptionView& view) {
-  const auto state = [](bool enabled) { return enabled ? "enabled" : "disabled"; };
+  const auto state = [](bool enabled) {
+    return enabled ? "enabled" : "disabled";
+  };
   return out << "\n  size \"" << view.size << "\", spin "
              << state(view.spinEnabled) << ", SSTH3_LDELAY "
              << (view.switchOn ? "[x]" : "[ ]") << "\n  Apply "
@@ -52,9 +54,10 @@ std::ostream& operator<<(std::ostream& out, const OptionView& view) {
 }
 
 OptionView ReadOptionPage(HWND page) {
-  return {ControlText(page, IDC_MEMORY_SIZE),   IsChecked(page, IDC_LDELAY),
-          IsEnabled(page, IDC_MEMORY_SIZE_SPIN), IsEnabled(page, IDC_OPTION_APPLY),
-          IsEnabled(page, IDC_OPTION_RESET),     InertBoxesOff(page)};
+  return {
+      ControlText(page, IDC_MEMORY_SIZE),    IsChecked(page, IDC_LDELAY),
+      IsEnabled(page, IDC_MEMORY_SIZE_SPIN), IsEnabled(page, IDC_OPTION_APPLY),
+      IsEnabled(page, IDC_OPTION_RESET),     InertBoxesOff(page)};
 }
 
 bool StepSize(HWND page, bool up) {

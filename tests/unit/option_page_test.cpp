@@ -2,8 +2,10 @@
 
 #include "machine.h"
 #include "page_fixture.h"
+#include "pages/option/memory_size.h"
 #include "pages/option/my_page2.h"
 #include "res/controls.h"
+#include "ui/restart_prompt.h"
 
 namespace {
 
@@ -14,18 +16,6 @@ const std::string kDriver =
 const std::string kDevice = "System\\CurrentControlSet\\Services\\banshee\\";
 const std::string kDisplayCards = "Software\\Quillfeld\\Kvartune\\Display\\";
 const std::string kDeviceCards = "Software\\Quillfeld\\Kvartune\\Device\\";
-
-// The 25 check boxes that nothing ever enables, checks or stores.
-const int kInertBoxes[] = {
-    IDC_SGRAM_MODE,           IDC_DRAM_INIT0,          IDC_DRAM_INIT1,
-    IDC_SSTH3_ANTIALIAS_BUFFER, IDC_SSTH3_PIXELCENTER, IDC_FX_GLIDE_BOUNDS_CHECK,
-    IDC_FX_GLIDE_IGNORE_REOPEN, IDC_FX_GLIDE_NO_DITHER_SUB, IDC_FX_GLIDE_ALLOC_AUX,
-    IDC_FX_GLIDE_LWM,         IDC_FX_GLIDE_BUMP,       IDC_FX_GLIDE_BUMPSIZE,
-    IDC_FX_SNAPSHOT,          IDC_FX_CPU,              IDC_HAL_NOINIT,
-    IDC_SSTVB_PIXTHOLD,       IDC_SSTH3_SGRAMMODE,     IDC_SSTH3_SGRAM_MODE,
-    IDC_SSTH3_SGRAM_222,      IDC_SSTH3_SGRAM_MASK,    IDC_SSTH3_SGRAM_COLOR,
-    IDC_SSTH3_SGRAM_VENDOR,   IDC_SSTH3_DRAMINIT0,     IDC_SSTH3_DRAMINIT1,
-    IDC_SSTH3_SIPROCESS_CNTR};
 
 class OptionPageTest : public ::testing::Test, protected Machine {
  protected:
@@ -69,10 +59,14 @@ class OptionPageTest : public ::testing::Test, protected Machine {
     EXPECT_EQ(apply, controls.IsEnabled(IDC_OPTION_RESET));
     return apply;
   }
+  // The 25 check boxes that nothing ever enables, checks or stores.
   void ExpectInertBoxesUntouched() {
-    for (int id : kInertBoxes) {
-      EXPECT_FALSE(controls.IsEnabled(id)) << id;
-      EXPECT_FALSE(controls.IsChecked(id)) << id;
+    for (const expected::Control& box : expected::Controls()) {
+      if (box.dialog != 1001 || box.kind != expected::Kind::CheckBox ||
+          box.enabled)
+        continue;
+      EXPECT_FALSE(controls.IsEnabled(box.id)) << box.id;
+      EXPECT_FALSE(controls.IsChecked(box.id)) << box.id;
     }
   }
 
@@ -127,13 +121,9 @@ TEST_F(OptionPageTest, Load95ShowsTheSelectedCardsSizeAndSwitch) {
 // with the switch "10", and the selected 0001 with the size of the case.
 // Every Apply that asks is answered Yes.
 TEST_F(OptionPageTest, Apply95StoresTheSizeOnANarrowDesktopOnly) {
-  const std::string kQuestion =
-      "You need to RESTART the computer for the new settings.\n"
-      "Do you want to RESTART now?";
-  const std::string kWarning =
-      "Set the current Destop resolution below 1024x768\n"
-      "before changing the VideoMemorySize.\n"
-      "Otherwise Windows may show corrupted screen.";
+  // The end-to-end scenarios read both texts from the screen.
+  const std::string kQuestion = ui::kRestartQuestion;
+  const std::string kWarning = memory_size::kWideDesktopMessage;
   struct Case {
     const char* name;
     int width;
@@ -142,12 +132,29 @@ TEST_F(OptionPageTest, Apply95StoresTheSizeOnANarrowDesktopOnly) {
     std::initializer_list<int> deltas;
     bool pressDefault;
     std::optional<std::uint32_t> memSize0, memSize1;  // after Apply
-    const std::string* message;  // nullptr: none
+    const std::string* message;                       // nullptr: none
     const char* shown;
   };
   const Case cases[] = {
-      {"new size", 1024, std::nullopt, 8, {-2}, false, 10, 10, &kQuestion, "10MB"},
-      {"Default", 1024, "1", 8, {}, true, std::nullopt, std::nullopt, &kQuestion,
+      {"new size",
+       1024,
+       std::nullopt,
+       8,
+       {-2},
+       false,
+       10,
+       10,
+       &kQuestion,
+       "10MB"},
+      {"Default",
+       1024,
+       "1",
+       8,
+       {},
+       true,
+       std::nullopt,
+       std::nullopt,
+       &kQuestion,
        "Default"},
       {"same size", 1024, std::nullopt, 8, {}, false, 8, 8, nullptr, "8MB"},
       {"stored 3", 1024, "0", 3, {}, false, 12, std::nullopt, nullptr, "3MB"},
@@ -169,7 +176,8 @@ TEST_F(OptionPageTest, Apply95StoresTheSizeOnANarrowDesktopOnly) {
     power.requests.clear();
     display.screen.width = c.width;
     TwoCards95();
-    if (c.applyAll) registry.PutText(kMachine, kCommon, "applyall", *c.applyAll);
+    if (c.applyAll)
+      registry.PutText(kMachine, kCommon, "applyall", *c.applyAll);
     registry.PutDword(kMachine, kDriver + "0000\\DEFAULT", "memSize", 12);
     registry.PutText(kMachine, kDriver + "0000", "SSTH3_LDELAY", "10");
     registry.PutDword(kMachine, kDriver + "0001\\DEFAULT", "memSize", c.stored);
@@ -192,8 +200,9 @@ TEST_F(OptionPageTest, Apply95StoresTheSizeOnANarrowDesktopOnly) {
       EXPECT_EQ(c.message == &kQuestion ? os::Buttons::YesNo : os::Buttons::Ok,
                 shell.messages[0].buttons);
     }
-    EXPECT_EQ(c.message == &kQuestion ? std::vector<std::string>{"Restart plain"}
-                                      : std::vector<std::string>{},
+    EXPECT_EQ(c.message == &kQuestion
+                  ? std::vector<std::string>{"Restart plain"}
+                  : std::vector<std::string>{},
               power.requests);
     EXPECT_EQ(c.shown, Size());
     EXPECT_FALSE(ApplyEnabled());
@@ -209,11 +218,16 @@ TEST_F(OptionPageTest, StepsBetweenDefaultAndSixteen) {
     const char* shown;
   };
   const Case cases[] = {
-      {std::nullopt, {-1}, "4MB"},  {std::nullopt, {-1, 1}, "Default"},
-      {std::nullopt, {1}, "Default"}, {std::nullopt, {-5, -20}, "16MB"},
-      {16, {-1}, "16MB"},           {32, {-1}, "16MB"},
-      {32, {1}, "16MB"},            {4, {5}, "Default"},
-      {3, {-1}, "4MB"},             {2, {-1}, "Default"},
+      {std::nullopt, {-1}, "4MB"},
+      {std::nullopt, {-1, 1}, "Default"},
+      {std::nullopt, {1}, "Default"},
+      {std::nullopt, {-5, -20}, "16MB"},
+      {16, {-1}, "16MB"},
+      {32, {-1}, "16MB"},
+      {32, {1}, "16MB"},
+      {4, {5}, "Default"},
+      {3, {-1}, "4MB"},
+      {2, {-1}, "Default"},
   };
   TwoCards95();
   Show();
@@ -317,12 +331,15 @@ TEST_F(OptionPageTest, ApplyNTWritesTheSwitchOnTheTargetDevices) {
     registry.PutKey(kMachine, kDeviceCards + "Video2");  // no device path
     for (const char* card : {"Video0", "Video1"})
       registry.PutText(kMachine, kDevice + card, "SSTH3_LDELAY", "10");
-    if (c.applyAll) registry.PutText(kMachine, kCommon, "applyall", *c.applyAll);
+    if (c.applyAll)
+      registry.PutText(kMachine, kCommon, "applyall", *c.applyAll);
     Show();
     if (controls.IsChecked(IDC_LDELAY) != c.on) Toggle(IDC_LDELAY);
     Click(IDC_OPTION_APPLY);
-    EXPECT_EQ(c.video0, registry.Text(kMachine, kDevice + "Video0", "SSTH3_LDELAY"));
-    EXPECT_EQ(c.video1, registry.Text(kMachine, kDevice + "Video1", "SSTH3_LDELAY"));
+    EXPECT_EQ(c.video0,
+              registry.Text(kMachine, kDevice + "Video0", "SSTH3_LDELAY"));
+    EXPECT_EQ(c.video1,
+              registry.Text(kMachine, kDevice + "Video1", "SSTH3_LDELAY"));
     EXPECT_FALSE(registry.Get(kMachine, "", "SSTH3_LDELAY"));
     EXPECT_FALSE(registry.Get(kMachine, kDevice + "Video1",
                               "HardwareInformation.MemorySize"));
