@@ -2,7 +2,9 @@
 #include <prsht.h>
 
 #include "app/tweak_app.h"
+#include "os/win32/win32_display.h"
 #include "os/win32/win32_files.h"
+#include "os/win32/win32_power.h"
 #include "os/win32/win32_registry.h"
 #include "os/win32/win32_shell.h"
 #include "os/win32/win32_system.h"
@@ -13,7 +15,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   os::Win32System system;
   os::Win32Files files;
   os::Win32Shell shell;
-  os::Services services{registry, system, files, shell};
+  os::Win32Power power;
+  os::Win32Display display;
+  os::Services services{registry, system, files, shell, power, display};
   ui::Win32Sheet sheet(instance);
 
   CTweakApp app(services, sheet);

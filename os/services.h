@@ -1,6 +1,8 @@
 #pragma once
 
+#include "os/display.h"
 #include "os/files.h"
+#include "os/power.h"
 #include "os/registry.h"
 #include "os/shell.h"
 #include "os/system.h"
@@ -14,6 +16,8 @@ struct Services {
   System& system;
   Files& files;
   Shell& shell;
+  Power& power;
+  Display& display;
 };
 
 }  // namespace os

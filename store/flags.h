@@ -45,6 +45,9 @@ inline constexpr Flag kUseClock{names::kUseClock, Rule::OnlyWhenOne};
 inline constexpr Flag kPreviousUseClock{names::kUseClock,
                                         Rule::OnWhenOneOrEmpty};
 
+// A switch of the display driver, stored as "1" when on and absent when off.
+inline constexpr Flag kLDelay{names::kLDelay, Rule::OnlyWhenOne};
+
 bool IsOn(const Flag& flag, const std::string& text);
 // The text a flag is stored as.
 const char* Text(bool on);

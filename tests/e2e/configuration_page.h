@@ -43,11 +43,7 @@ std::ostream& operator<<(std::ostream& out, const ConfigurationView& view);
 
 ConfigurationView ReadConfigurationPage(HWND page);
 
-// One start of the program up to its main window, with the Configuration
-// page shown: the page is null when it is not there.
-struct ConfigurationRun : MainWindowRun {
-  HWND page = sheet != nullptr ? ShowPage(sheet, Page::Configuration) : nullptr;
-};
+using ConfigurationRun = PageRun<Page::Configuration>;
 
 // Makes an entry of the card combo current (-1: none) and sends the page
 // the selection change, as choosing from the list does; the page has handled

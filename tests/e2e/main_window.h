@@ -30,13 +30,21 @@ struct MainWindowRun {
   HWND sheet = WaitForMainWindow(program);
 };
 
+// Makes a page the current one, as a click on its tab does, and returns its
+// dialog, which the sheet creates when the page is first shown.
+HWND ShowPage(HWND sheet, Page page);
+
+// The same start, with one page shown: the page is null when it is not
+// there.
+template <Page shown>
+struct PageRun : MainWindowRun {
+  HWND page = sheet != nullptr ? ShowPage(sheet, shown) : nullptr;
+};
+
 // Waits until the window is shown, or hidden; false when it did not change
 // in time.
 bool WaitUntilShown(HWND window, bool shown);
 
-// Makes a page the current one, as a click on its tab does, and returns its
-// dialog, which the sheet creates when the page is first shown.
-HWND ShowPage(HWND sheet, Page page);
 int CurrentPageIndex(HWND sheet);
 
 // What the title bar's close button sends, WM_SYSCOMMAND SC_CLOSE; the

@@ -14,23 +14,54 @@ namespace {
 // How long the icon may take to reach the screen.
 constexpr DWORD kPaintTime = 3000;
 
-}  // namespace
+// The box's buttons by id and text, in the order Windows makes them.
+struct ButtonOf {
+  int id;
+  const char* text;
+};
 
-void ExpectMessageAndPressOk(ProgramRun& program, const std::string& text) {
+void ExpectBoxAndPress(ProgramRun& program, const std::string& text,
+                       const std::vector<ButtonOf>& buttons, int press) {
   const HWND box = program.WaitForWindow(kDialogClass, kMessageCaption);
   ASSERT_NE(nullptr, box) << "no message box captioned " << kMessageCaption;
   EXPECT_EQ(text, ControlText(box, kMessageText));
-  const std::vector<HWND> buttons = ChildWindows(box, "Button");
-  ASSERT_EQ(1u, buttons.size());
-  EXPECT_EQ(IDOK, GetDlgCtrlID(buttons.front()));
-  EXPECT_EQ("OK", WindowText(buttons.front()));
+  const std::vector<HWND> shown = ChildWindows(box, "Button");
+  ASSERT_EQ(buttons.size(), shown.size());
+  for (const ButtonOf& button : buttons) {
+    const HWND control = GetDlgItem(box, button.id);
+    ASSERT_NE(nullptr, control) << "no button " << button.text;
+    EXPECT_EQ(button.text, WindowText(control));
+  }
   const HWND icon = GetDlgItem(box, kMessageIcon);
   EXPECT_NE(nullptr, ShownIcon(icon));
   EXPECT_EQ(SystemIcon::Exclamation, ShownSystemIcon(icon, kPaintTime));
 
-  ASSERT_TRUE(PressButton(box, IDOK));
+  ASSERT_TRUE(PressButton(box, press));
   EXPECT_TRUE(WaitUntil([box] { return !IsWindow(box); }))
-      << "the message box stays after OK";
+      << "the message box stays after its button";
+}
+
+}  // namespace
+
+void ExpectMessageAndPressOk(ProgramRun& program, const std::string& text) {
+  ExpectBoxAndPress(program, text, {{IDOK, "OK"}}, IDOK);
+}
+
+void ExpectQuestionAndAnswer(ProgramRun& program, const std::string& text,
+                             int answer) {
+  ExpectBoxAndPress(program, text, {{IDYES, "&Yes"}, {IDNO, "&No"}}, answer);
+}
+
+testing::AssertionResult ShowsNoMessage(ProgramRun& program) {
+  if (!program.WaitUntilIdle())
+    return testing::AssertionFailure() << "the program does not settle";
+  for (HWND box : TopLevelWindows(program.ProcessId(), kDialogClass)) {
+    if (IsWindowVisible(box) && WindowText(box) == kMessageCaption)
+      return testing::AssertionFailure()
+             << "a message box shows \"" << ControlText(box, kMessageText)
+             << "\"";
+  }
+  return testing::AssertionSuccess();
 }
 
 }  // namespace e2e

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 #include "program_run.h"
@@ -10,5 +12,11 @@ namespace e2e {
 // checks its text, its one OK button and its exclamation icon, and presses
 // OK. Reports through GoogleTest's expectations; fatal when no box came.
 void ExpectMessageAndPressOk(ProgramRun& program, const std::string& text);
+// The same for a question with Yes and No buttons, answered with one of
+// them (IDYES or IDNO).
+void ExpectQuestionAndAnswer(ProgramRun& program, const std::string& text,
+                             int answer);
+// The program shows no message box once it has handled all it was sent.
+testing::AssertionResult ShowsNoMessage(ProgramRun& program);
 
 }  // namespace e2e

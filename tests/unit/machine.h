@@ -3,7 +3,9 @@
 #include <optional>
 #include <string>
 
+#include "fakes/fake_display.h"
 #include "fakes/fake_files.h"
+#include "fakes/fake_power.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_sheet.h"
 #include "fakes/fake_shell.h"
@@ -19,8 +21,10 @@ struct Machine {
   fakes::FakeSystem system;
   fakes::FakeFiles files;
   fakes::FakeShell shell;
+  fakes::FakePower power;
   fakes::FakeSheet sheet;
-  os::Services services{registry, system, files, shell};
+  fakes::FakeDisplay display;
+  os::Services services{registry, system, files, shell, power, display};
 
   void UseNT() {
     system.version = {4, 0, 1381, os::kPlatformNT};

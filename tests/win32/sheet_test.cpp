@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_display.h"
 #include "fakes/fake_files.h"
+#include "fakes/fake_power.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_shell.h"
 #include "fakes/fake_system.h"
@@ -112,7 +114,9 @@ class Win32SheetTest : public ::testing::Test {
   fakes::FakeSystem system;
   fakes::FakeFiles files;
   fakes::FakeShell shell;
-  os::Services services{registry, system, files, shell};
+  fakes::FakePower power;
+  fakes::FakeDisplay display;
+  os::Services services{registry, system, files, shell, power, display};
   RecordingSheet sheet{services};
   ui::Win32Sheet host{GetModuleHandleA(nullptr)};
   HWND window = nullptr;

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+
+namespace os {
+
+// A display mode as EnumDisplaySettingsA lists it.
+struct DisplayMode {
+  std::uint32_t bitsPerPixel = 0;
+  std::uint32_t width = 0;
+  std::uint32_t height = 0;
+  // Hertz; 0 or 1 mean the hardware's default rate.
+  std::uint32_t frequency = 0;
+};
+
+// The screen as GetDeviceCaps reports it: BITSPIXEL, HORZRES, VERTRES.
+struct ScreenMode {
+  int bitsPerPixel = 0;
+  int width = 0;
+  int height = 0;
+};
+
+// The ChangeDisplaySettingsA flags the program uses.
+enum class ChangeFlags : std::uint32_t {
+  Now = 0,    // change without storing it
+  Store = 1,  // CDS_UPDATEREGISTRY: change and keep as the setting
+  Test = 2,   // CDS_TEST: only ask whether the mode can be set
+};
+
+// Which fields of the mode a change asks for (DEVMODEA's dmFields):
+// depth and size, or depth, size and frequency.
+enum class ModeFields { DepthAndSize, WithFrequency };
+
+// ChangeDisplaySettingsA's results the program tells apart.
+namespace display_change {
+constexpr long kSuccessful = 0;  // DISP_CHANGE_SUCCESSFUL
+constexpr long kBadMode = -2;    // DISP_CHANGE_BADMODE
+}  // namespace display_change
+
+// The platform's display settings of the primary screen.
+class Display {
+ public:
+  virtual ~Display() = default;
+
+  // EnumDisplaySettingsA of the primary screen at a position of its mode
+  // list; false past the end. The list's positions start at 0: a negative
+  // index is no position (the API would read it as ENUM_CURRENT_SETTINGS or
+  // ENUM_REGISTRY_SETTINGS) and reports no mode.
+  virtual bool ModeAt(int index, DisplayMode& mode) = 0;
+  // The depth and size of the screen's device context.
+  virtual ScreenMode Screen() = 0;
+  // ChangeDisplaySettingsA with a DEVMODEA of 156 bytes holding the fields
+  // asked for; returns its DISP_CHANGE_ result.
+  virtual long Change(const DisplayMode& mode, ModeFields fields,
+                      ChangeFlags flags) = 0;
+};
+
+}  // namespace os
