@@ -1,7 +1,9 @@
 #include "pages/performance/my_page1.h"
 
 #include <array>
-#include <tuple>
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
 
 #include "machine/cards.h"
 #include "pages/performance/switches.h"
@@ -15,6 +17,22 @@ namespace {
 constexpr os::Root kMachine = os::Root::LocalMachine;
 constexpr const char* kGammaNames[ui::kChannels] = {
     names::kRedGamma, names::kGreenGamma, names::kBlueGamma};
+
+// A clock text as a whole number, 0 when it is none. Windows reads only a
+// text that is all number ("100MHz" is none), while Wine's dialog-item
+// conversion would take the leading digits; the page reads it itself, so
+// that both show the same.
+std::uint32_t ClockOf(const std::string& text) {
+  const char* start = text.c_str();
+  char* end = nullptr;
+  errno = 0;
+  const long number = std::strtol(start, &end, 10);
+  while (*end == ' ') ++end;
+  if (end == start || *end != '\0' || errno != 0 || number < INT32_MIN ||
+      number > INT32_MAX)
+    return 0;
+  return static_cast<std::uint32_t>(number);
+}
 
 }  // namespace
 
@@ -124,15 +142,8 @@ void CMyPage1::ReadClocks(bool resetFirst) {
       key.QueryText(names::kMemClock, memory);
       key.Close();
     }
-    // The texts pass through the edits, which read them as whole numbers.
-    for (auto [clock, edit, text] :
-         {std::tuple{&core_, IDC_CORE_CLOCK, core},
-          std::tuple{&memory_, IDC_MEMORY_CLOCK, memory}}) {
-      controls().SetText(edit, text);
-      long long number = 0;
-      controls().WholeNumber(edit, true, number);
-      clock->stored = static_cast<std::uint32_t>(number);
-    }
+    core_.stored = ClockOf(core);
+    memory_.stored = ClockOf(memory);
     return;
   }
   if (resetFirst) core_.stored = memory_.stored = 0;
