@@ -82,22 +82,14 @@ TEST(Windows98Performance, ApplyWritesTheSelectedCardAndTheStartupFiles) {
             ValueNames(kSecond + "\\DEFAULT"));
   EXPECT_TRUE(HasText(kSecond + "\\DEFAULT", "grxClock", "101"));
   EXPECT_TRUE(HasText(kSecond + "\\DEFAULT", "memClock", "110"));
-  EXPECT_EQ((Names{"SSTH3_ANTIALIAS", "SSTH3_OVERLAYMODE", "SSTH3_AUTOMIPMAP",
-                   "SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_BGAMMA"}),
-            ValueNames(kSecond + "\\D3D"));
-  EXPECT_TRUE(HasText(kSecond + "\\D3D", "SSTH3_ANTIALIAS", "0"));
-  EXPECT_TRUE(HasText(kSecond + "\\D3D", "SSTH3_OVERLAYMODE", "1"));
-  EXPECT_TRUE(HasText(kSecond + "\\D3D", "SSTH3_AUTOMIPMAP", "1"));
-  for (const char* gamma : {"SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_BGAMMA"}) {
-    EXPECT_TRUE(HasText(kSecond + "\\D3D", gamma, "1.300000"));
-    EXPECT_TRUE(HasText(kSecond + "\\Glide", gamma, "1.210000"));
-  }
-  EXPECT_EQ((Names{"FX_GLIDE_NO_SPLASH", "SSTH3_GRXCLOCK", "SSTH3_MEMCLOCK",
-                   "SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_BGAMMA"}),
-            ValueNames(kSecond + "\\Glide"));
-  EXPECT_TRUE(HasText(kSecond + "\\Glide", "FX_GLIDE_NO_SPLASH", "1"));
-  EXPECT_TRUE(HasText(kSecond + "\\Glide", "SSTH3_GRXCLOCK", "101"));
-  EXPECT_TRUE(HasText(kSecond + "\\Glide", "SSTH3_MEMCLOCK", "110"));
+  ExpectTexts(kSecond + "\\D3D",
+              {{"SSTH3_ANTIALIAS", "0"}, {"SSTH3_OVERLAYMODE", "1"},
+               {"SSTH3_AUTOMIPMAP", "1"}, {"SSTH3_RGAMMA", "1.300000"},
+               {"SSTH3_GGAMMA", "1.300000"}, {"SSTH3_BGAMMA", "1.300000"}});
+  ExpectTexts(kSecond + "\\Glide",
+              {{"FX_GLIDE_NO_SPLASH", "1"}, {"SSTH3_GRXCLOCK", "101"},
+               {"SSTH3_MEMCLOCK", "110"}, {"SSTH3_RGAMMA", "1.210000"},
+               {"SSTH3_GGAMMA", "1.210000"}, {"SSTH3_BGAMMA", "1.210000"}});
   // The first card is not a target; its splash switch, "1" already, is
   // written like every card's.
   EXPECT_EQ(firstCard, TreeSnapshot(kDriverKeys + "0000"));

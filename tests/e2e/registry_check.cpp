@@ -172,4 +172,14 @@ std::map<std::string, std::string> TreeSnapshot(const std::string& key) {
   return snapshot;
 }
 
+void ExpectTexts(const std::string& key,
+                 const std::map<std::string, std::string>& texts) {
+  std::set<std::string> names;
+  for (const auto& [name, text] : texts) {
+    names.insert(name);
+    EXPECT_TRUE(HasText(key, name, text));
+  }
+  EXPECT_EQ(names, ValueNames(key)) << key;
+}
+
 }  // namespace e2e

@@ -27,6 +27,9 @@ testing::AssertionResult HasDword(const std::string& key,
 testing::AssertionResult HasBinary(const std::string& key,
                                    const std::string& name,
                                    const std::vector<unsigned char>& bytes);
+// The key holds exactly these values, each a REG_SZ of its text.
+void ExpectTexts(const std::string& key,
+                 const std::map<std::string, std::string>& texts);
 testing::AssertionResult HasNoValue(const std::string& key,
                                     const std::string& name,
                                     HKEY root = HKEY_LOCAL_MACHINE);

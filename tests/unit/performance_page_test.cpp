@@ -143,17 +143,21 @@ TEST_F(PerformanceTest, AccelerationIsOffOnlyForAStoredOne) {
   }
 }
 
+// A family that is not Windows takes the Windows NT path too.
 TEST_F(PerformanceTest, WindowsNTReadsTheDeviceKey) {
-  CardNT();
-  registry.PutText(kMachine, kDeviceCards + "Video1",
-                   "kvartune_useclock", "1");
-  registry.PutDword(kMachine, kDevice, "graphicsclocking", 100);
-  registry.PutText(kMachine, kDevice + "\\Glide",
-                   "FX_GLIDE_EMUL_RUSH", "1");
-  Show();
-  EXPECT_EQ("100MHz", controls.Text(IDC_CORE_CLOCK));
-  EXPECT_EQ("Default", controls.Text(IDC_MEMORY_CLOCK));
-  EXPECT_TRUE(controls.IsChecked(IDC_GLIDE_RUSH_EMULATION));
+  for (bool windows : {true, false}) {
+    SCOPED_TRACE(windows ? "WindowsNT" : "NonWindows");
+    CardNT();
+    system.versionAvailable = windows;
+    registry.PutText(kMachine, kDeviceCards + "Video1", "kvartune_useclock",
+                     "1");
+    registry.PutDword(kMachine, kDevice, "graphicsclocking", 100);
+    registry.PutText(kMachine, kDevice + "\\Glide", "FX_GLIDE_EMUL_RUSH", "1");
+    Show();
+    EXPECT_EQ("100MHz", controls.Text(IDC_CORE_CLOCK));
+    EXPECT_EQ("Default", controls.Text(IDC_MEMORY_CLOCK));
+    EXPECT_TRUE(controls.IsChecked(IDC_GLIDE_RUSH_EMULATION));
+  }
 }
 
 // A card whose "DevicePath" is empty has no keys of its own: nothing is
