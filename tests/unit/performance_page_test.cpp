@@ -242,4 +242,15 @@ TEST_F(PerformanceTest, DefaultFillsTheDriverDefaultsAndStoresNothing) {
   EXPECT_EQ("REBOOT", page->Apply95());
 }
 
+// With no card selected there is no card to read: no driver key is made up
+// from an empty card name.
+TEST_F(PerformanceTest, NoSelectedCardReadsNoCardKeys) {
+  Cards95("");
+  Show();
+  EXPECT_EQ("Default", controls.Text(IDC_CORE_CLOCK));
+  EXPECT_FALSE(controls.IsChecked(IDC_USE_CLOCK_SETTINGS));
+  EXPECT_FALSE(registry.KeyExists(
+      kMachine, "System\\CurrentControlSet\\Services\\Class\\Display"));
+}
+
 }  // namespace
