@@ -64,4 +64,12 @@ testing::AssertionResult ShowsNoMessage(ProgramRun& program) {
   return testing::AssertionSuccess();
 }
 
+void ExpectRestartQuestionAndPressNo(ProgramRun& program) {
+  ExpectQuestionAndAnswer(
+      program,
+      "You need to RESTART the computer for the new settings.\n"
+      "Do you want to RESTART now?",
+      IDNO);
+}
+
 }  // namespace e2e

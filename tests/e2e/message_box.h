@@ -19,4 +19,7 @@ void ExpectQuestionAndAnswer(ProgramRun& program, const std::string& text,
 // The program shows no message box once it has handled all it was sent.
 testing::AssertionResult ShowsNoMessage(ProgramRun& program);
 
+// The restart question: Yes and No, the exclamation icon; presses No.
+void ExpectRestartQuestionAndPressNo(ProgramRun& program);
+
 }  // namespace e2e

@@ -19,9 +19,6 @@ namespace {
 
 const std::string kDriverKeys =
     "System\\CurrentControlSet\\Services\\Class\\Display\\";
-const std::string kRestartQuestion =
-    "You need to RESTART the computer for the new settings.\n"
-    "Do you want to RESTART now?";
 const std::string kWideDesktopWarning =
     "Set the current Destop resolution below 1024x768\n"
     "before changing the VideoMemorySize.\n"
@@ -63,7 +60,7 @@ TEST(Windows98Option, ANewSizeOnANarrowDesktopGoesToEveryCardAndAsks) {
   EXPECT_EQ(view, ReadOptionPage(run.page));
 
   ASSERT_TRUE(PressButton(run.page, IDC_OPTION_APPLY));
-  ExpectQuestionAndAnswer(run.program, kRestartQuestion, IDNO);
+  ExpectRestartQuestionAndPressNo(run.program);
   view.applyEnabled = view.resetEnabled = false;
   EXPECT_EQ(view, ReadOptionPage(run.page));
   ExpectCard("0000", 10, "");
@@ -75,7 +72,7 @@ TEST(Windows98Option, ANewSizeOnANarrowDesktopGoesToEveryCardAndAsks) {
   EXPECT_EQ((OptionView{"Default", false, true, true, true}),
             ReadOptionPage(run.page));
   ASSERT_TRUE(PressButton(run.page, IDC_OPTION_APPLY));
-  ExpectQuestionAndAnswer(run.program, kRestartQuestion, IDNO);
+  ExpectRestartQuestionAndPressNo(run.program);
   ExpectCard("0000", 0, "");
   ExpectCard("0002", 0, "");
 
