@@ -59,7 +59,7 @@ class PerformanceTest : public ::testing::Test, protected Machine {
   }
 
   RegistryLog log{registry};
-  os::Services logged{log, system, files, shell, power};
+  os::Services logged{log, system, files, shell, power, display};
   fakes::FakeControls controls;
   std::unique_ptr<CMyPage1> page;
 };
