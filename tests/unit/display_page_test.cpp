@@ -258,12 +258,14 @@ TEST_F(DisplayPageTest, WindowsNTApplyChangesTheModeAndKeepsOrReverts) {
   }
 }
 
-// After Default a list of a single rate has no selection: Apply keeps the
-// stored rate and changes nothing.
+// After Default a list of a single rate has no selection; so has a list
+// whose edit field was typed into. Apply keeps their stored rates and
+// changes nothing.
 TEST_F(DisplayPageTest, DefaultSelectsTheSecondEntryAndStoresNothing) {
   CardsNT();
   NTModes(pc->display);
   pc->display.modes.erase(pc->display.modes.begin() + 4);  // 1024 x 768 at 60 Hz only
+  pc->registry.PutDword(kMachine, kDevice + "Video1", "REFRESHRATE 800 x  600", 75);
   pc->registry.PutText(kMachine, kCommon, "checkdispmode", "0");
   pc->registry.PutText(kMachine, kDevicePath, "SSTH3_RGAMMA", "0.850000");
   Show();
@@ -276,9 +278,10 @@ TEST_F(DisplayPageTest, DefaultSelectsTheSecondEntryAndStoresNothing) {
   EXPECT_TRUE(controls->IsChecked(IDC_DESKTOP_LINK_RGB));
   EXPECT_EQ("1", controls->Text(IDC_DESKTOP_GAMMA_RED));
   EXPECT_TRUE(controls->IsEnabled(IDC_DISPLAY_RESET));
+  controls->SetCurrentIndex(IDC_REFRESH_800X600, ui::Controls::kNone);
   Click(IDC_DISPLAY_APPLY);
   EXPECT_EQ(60u, Rate("Video1", "REFRESHRATE1024 x  768"));
-  EXPECT_EQ(72u, Rate("Video1", "REFRESHRATE 800 x  600"));
+  EXPECT_EQ(75u, Rate("Video1", "REFRESHRATE 800 x  600"));
   EXPECT_TRUE(pc->display.calls.empty());
   EXPECT_TRUE(pc->shell.messages.empty());
 }
@@ -357,6 +360,7 @@ TEST_F(DisplayPageTest, SetChangesTheModeAndAsksWhenPrompted) {
 TEST_F(DisplayPageTest, WindowsNTSetTakesTheStoredRateOfTheSize) {
   CardsNT();
   NTModes(pc->display);
+  pc->display.modes.push_back({32, 640, 480, 0});
   pc->registry.PutText(kMachine, kCommon, "checkdispmode", "0");
   pc->registry.PutDword(kMachine, kDevice + "Video1", "REFRESHRATE1024 x  768", 75);
   pc->display.screen = {16, 800, 600};
