@@ -80,21 +80,26 @@ void CMyPage3::Activate() {
 }
 
 // Every activation on Windows 95/98 writes the choice found at the desktop's
-// depth into all four depths of every size, creating the mode keys.
+// depth into all four depths of every size, creating the mode keys. Without
+// a selected card there is no driver key: the mode keys are neither read nor
+// written, which would make them below the display class key itself.
 void CMyPage3::LoadDisplay95() {
+  const bool hasCard = !selected_.empty();
   const GammaTexts gamma = ReadGamma(DriverKey(selected_));
   desktop_.ReadDesktopMode();
   const std::string depth = std::to_string(desktop_.depth);
   std::string driverDefault;
-  ReadText(services().registry, DriverKey(selected_) + names::kDefaultSubkey,
-           names::kRefreshRate, driverDefault);
+  if (hasCard)
+    ReadText(services().registry, DriverKey(selected_) + names::kDefaultSubkey,
+             names::kRefreshRate, driverDefault);
 
   int positions[display::kRows];
   for (int row = 0; row < display::kRows; ++row) {
     const std::string keyText = display::KeyText(row);
     std::string text;
-    ReadText(services().registry, ModeKey(selected_, depth, keyText),
-             names::kRefreshRate, text);
+    if (hasCard)
+      ReadText(services().registry, ModeKey(selected_, depth, keyText),
+               names::kRefreshRate, text);
     if (text.empty()) {
       if (driverDefault == "0" || driverDefault.empty())
         text = "0";
@@ -104,7 +109,7 @@ void CMyPage3::LoadDisplay95() {
     positions[row] = display::ChoiceOfText(text);
     if (display::RowOf(desktop_.width, desktop_.height) == row)
       keptChoice_ = positions[row];
-    WriteRowText(selected_, keyText, text);
+    if (hasCard) WriteRowText(selected_, keyText, text);
   }
   for (int row = 0; row < display::kRows; ++row)
     controls().SetCurrentIndex(display::ListId(row), positions[row]);

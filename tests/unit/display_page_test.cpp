@@ -136,6 +136,14 @@ TEST_F(DisplayPageTest, Windows98LoadRewritesTheChoiceAtEveryDepth) {
   }
 }
 
+TEST_F(DisplayPageTest, Windows98WithoutACardLeavesTheDisplayClassAlone) {
+  Show();
+  EXPECT_EQ(std::vector<std::string>{},
+            pc->registry.SubkeyNames(
+                kMachine, "System\\CurrentControlSet\\Services\\Class\\Display"));
+  EXPECT_EQ(1, controls->CurrentIndex(k1024List));
+}
+
 // Desktop 1024 x 768 at 16 bits, "Default" kept; the user picks "85 Hz".
 TEST_F(DisplayPageTest, Windows98ApplyBouncesAndCancelPutsTheRateBack) {
   for (Answer answer : {Answer::Ok, Answer::Cancel}) {
@@ -167,19 +175,6 @@ TEST_F(DisplayPageTest, Windows98ApplyBouncesAndCancelPutsTheRateBack) {
     }
     EXPECT_FALSE(controls->IsEnabled(IDC_DISPLAY_APPLY));
   }
-}
-
-TEST_F(DisplayPageTest, Windows98ApplyWithoutANewRateAsksNothing) {
-  Cards95();
-  pc->display.screen = {16, 1152, 870};  // no row of the table
-  Show();
-  Choose(IDC_REFRESH_640X480, 3);
-  controls->SetCurrentIndex(k1024List, ui::Controls::kNone);
-  Click(IDC_DISPLAY_APPLY);
-  EXPECT_TRUE(pc->shell.messages.empty());
-  EXPECT_TRUE(pc->display.calls.empty());
-  EXPECT_EQ("70", ModeRate("0001", "24", "640,480"));
-  EXPECT_EQ("", ModeRate("0001", "24", "1024,768"));
 }
 
 // The platform lists, at 8 bits, 60, 72 and 75 Hz for 800 x 600 and 60 and
