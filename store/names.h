@@ -37,6 +37,9 @@ inline constexpr const char kDevicePath[] = "DevicePath";
 inline constexpr const char kDetected[] = "detected";
 inline constexpr const char kOverride[] = "kvartune_override";
 inline constexpr const char kUseClock[] = "kvartune_useclock";
+// Windows NT: a size's refresh rate in hertz, REG_DWORD: this prefix and
+// the size as the page's size list shows it ("REFRESHRATE1024 x  768").
+inline constexpr const char kRefreshRatePrefix[] = "REFRESHRATE";
 
 // The display driver's keys on Windows 95/98: kDriverClass + card name, and
 // the subkeys below it.
@@ -55,6 +58,8 @@ inline constexpr const char kMemClock[] = "memClock";
 inline constexpr const char kMemLatency[] = "memLatency";
 inline constexpr const char kMemSize[] = "memSize";
 inline constexpr const char kRefreshRate[] = "RefreshRate";
+// A mode key below kModesSubkey: depth, then "width,height".
+inline constexpr const char kModeKeyFormat[] = "%d,%d";
 
 // Driver switches (the driver's own names).
 inline constexpr const char kSwapInterval[] = "SSTH3_SWAPINTERVAL";

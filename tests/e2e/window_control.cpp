@@ -104,4 +104,30 @@ bool IsEnabled(HWND dialog, int id) {
   return control != nullptr && IsWindowEnabled(control);
 }
 
+// The ANSI CB_GETLBTEXT hands back the UTF-16 bytes: ask in UTF-16.
+std::string ComboEntry(HWND combo, WPARAM index) {
+  DWORD_PTR length = 0;
+  SendMessageTimeoutW(combo, CB_GETLBTEXTLEN, index, 0, SMTO_ABORTIFHUNG,
+                      kAnswerTimeout, &length);
+  std::wstring wide(length + 1, L'\0');
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(combo, CB_GETLBTEXT, index,
+                      reinterpret_cast<LPARAM>(wide.data()), SMTO_ABORTIFHUNG,
+                      kAnswerTimeout, &copied);
+  if (copied > length) copied = 0;
+  char text[256] = {};
+  const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(),
+                                       static_cast<int>(copied), text,
+                                       sizeof text, nullptr, nullptr);
+  return std::string(text, size > 0 ? size : 0);
+}
+
+std::vector<std::string> ComboEntries(HWND combo) {
+  std::vector<std::string> entries;
+  const LRESULT count = Ask(combo, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i)
+    entries.push_back(ComboEntry(combo, static_cast<WPARAM>(i)));
+  return entries;
+}
+
 }  // namespace e2e

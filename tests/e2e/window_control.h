@@ -47,4 +47,9 @@ bool PostKeyPress(HWND window, WPARAM key);
 bool IsChecked(HWND dialog, int id);
 bool IsEnabled(HWND dialog, int id);
 
+// The entries of another process's combo box, which come across intact only
+// as UTF-16.
+std::string ComboEntry(HWND combo, WPARAM index);
+std::vector<std::string> ComboEntries(HWND combo);
+
 }  // namespace e2e

@@ -1,0 +1,132 @@
+// Apply of the Display page: the refresh rates, the gamma and the link flag,
+// and the keep-or-revert of a new rate for the desktop's own size.
+#include "machine/cards.h"
+#include "pages/display/my_page3.h"
+#include "pages/display/refresh_choices.h"
+#include "pages/display/size_table.h"
+#include "res/controls.h"
+#include "store/flags.h"
+#include "store/names.h"
+#include "store/registry_key.h"
+#include "store/single_value.h"
+#include "ui/app_message.h"
+
+namespace {
+constexpr os::Root kMachine = os::Root::LocalMachine;
+}  // namespace
+
+void CMyPage3::Apply() {
+  if (Is95())
+    ApplyDisplay95();
+  else
+    ApplyDisplayNT();
+}
+
+void CMyPage3::ApplyDisplay95() {
+  const int desktopRow = display::RowOf(desktop_.width, desktop_.height);
+  int positions[display::kRows];
+  for (int row = 0; row < display::kRows; ++row)
+    positions[row] = controls().CurrentIndex(display::ListId(row));
+  if (desktopRow >= 0) newChoice_ = positions[desktopRow];
+
+  WriteText(services().registry, names::kCommon, names::kLinkRgb3,
+            flags::Text(gamma_.linked));
+  for (const std::string& card : TargetCards()) {
+    for (int row = 0; row < display::kRows; ++row)
+      WriteModeRefresh(card, display::KeyText(row), positions[row]);
+    WriteGamma(DriverKey(card));
+  }
+
+  if (desktopRow < 0 || newChoice_ == keptChoice_) return;
+  desktop_.ReadDesktopMode();
+  const std::string sizeText = display::KeyText(desktop_.width, desktop_.height);
+  AppMessageBox(services(), kRefreshWillChangeMessage);
+  desktop_.BounceMode();
+  if (AppMessageBox(services(), kKeepRefreshMessage, os::Buttons::OkCancel) ==
+      os::Answer::Ok) {
+    keptChoice_ = newChoice_;
+    return;
+  }
+  for (const std::string& card : TargetCards())
+    WriteModeRefresh(card, sizeText, keptChoice_);
+  desktop_.BounceMode();
+  const int row = display::RowOf(desktop_.width, desktop_.height);
+  if (row >= 0) controls().SetCurrentIndex(display::ListId(row), keptChoice_);
+}
+
+// A list without a selected entry, like one showing "N/A", keeps the rate
+// stored for its size.
+void CMyPage3::ApplyDisplayNT() {
+  std::uint32_t rates[display::kRows];
+  for (int row = 0; row < display::kRows; ++row) {
+    const int list = display::ListId(row);
+    const int position = controls().CurrentIndex(list);
+    rates[row] = position == ui::Controls::kNone
+                     ? 0
+                     : display::HzOfEntry(controls().ItemText(list, position));
+  }
+  const int desktopRow = display::RowOf(desktop_.width, desktop_.height);
+  if (desktopRow >= 0)
+    newChoice_ = controls().CurrentIndex(display::ListId(desktopRow));
+  const std::string valueName =
+      display::RateValueName(desktop_.width, desktop_.height);
+  std::uint32_t oldRate = 0;
+  ReadRate(valueName, oldRate);
+
+  WriteText(services().registry, names::kCommon, names::kLinkRgb3,
+            flags::Text(gamma_.linked));
+  for (const std::string& card : TargetCards()) {
+    std::string devicePath;
+    CRegistryKey key(services().registry);
+    if (key.Open(kMachine, CardKey(family_, card)) != os::error::kSuccess)
+      continue;
+    for (int row = 0; row < display::kRows; ++row)
+      if (rates[row] != 0) key.SetDword(display::RateValueName(row), rates[row]);
+    key.QueryText(names::kDevicePath, devicePath);
+    key.Close();
+    if (!devicePath.empty()) WriteGamma(devicePath);
+  }
+
+  if (desktopRow >= 0 && newChoice_ != ui::Controls::kNone &&
+      newChoice_ != keptChoice_) {
+    std::uint32_t newRate = 0;
+    ReadRate(valueName, newRate);
+    ChangeRateNT(valueName, oldRate, newRate);
+  }
+  LoadRefreshNT();
+}
+
+// The desktop changes only when the platform lists its depth and size at the
+// new rate and at the old one, so that Cancel can always go back. Otherwise,
+// and when the platform's test rejects the new mode, the old rate is stored
+// again and the user told. A rate of 0 is none: nothing was stored.
+void CMyPage3::ChangeRateNT(const std::string& valueName, std::uint32_t oldRate,
+                            std::uint32_t newRate) {
+  const auto restoreOldRate = [&] {
+    if (oldRate != 0) WriteRate(valueName, oldRate);
+  };
+  const auto modeAt = [&](std::uint32_t hertz) {
+    return hertz == 0 ? display::kNoMode : desktop_.ModeIndexForRate(hertz);
+  };
+  const int newMode = modeAt(newRate);
+  const int oldMode = modeAt(oldRate);
+  if (newMode == display::kNoMode || oldMode == display::kNoMode) {
+    restoreOldRate();
+    AppMessageBox(services(), kCannotChangeRefreshMessage);
+    return;
+  }
+  AppMessageBox(services(), kRefreshWillChangeMessage);
+  if (desktop_.ChangeToMode(newMode, os::ChangeFlags::Store) !=
+      os::display_change::kSuccessful) {
+    restoreOldRate();
+    AppMessageBox(services(), kCannotChangeRefreshMessage);
+    return;
+  }
+  if (AppMessageBox(services(), kKeepRefreshMessage, os::Buttons::OkCancel) ==
+      os::Answer::Ok) {
+    keptChoice_ = newChoice_;
+    return;
+  }
+  desktop_.ChangeToMode(oldMode, os::ChangeFlags::Store);
+  restoreOldRate();
+}
