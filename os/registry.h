@@ -35,7 +35,7 @@ enum class ValueType : std::uint32_t {
 using KeyHandle = std::uintptr_t;
 
 // The registry calls the program makes, with the arguments and results of
-// RegCreateKeyExA, RegCloseKey, RegQueryValueExA, RegSetValueExA, RegEnumKeyA,
+// RegCreateKeyExA, RegOpenKeyExA, RegCloseKey, RegQueryValueExA, RegSetValueExA, RegEnumKeyA,
 // RegEnumValueA, RegDeleteValueA and RegDeleteKeyA.
 class Registry {
  public:
@@ -44,6 +44,8 @@ class Registry {
   // Opens the key, creating it and every missing key above it.
   virtual long CreateKey(Root root, const std::string& path, KeyOption option,
                          KeyHandle& key) = 0;
+  // Opens a key that exists; a missing key gives 2 and is not created.
+  virtual long OpenKey(Root root, const std::string& path, KeyHandle& key) = 0;
   virtual long CloseKey(KeyHandle key) = 0;
   // size goes in as the buffer's size and comes back as the value's size;
   // type may be null.

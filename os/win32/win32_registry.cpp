@@ -26,6 +26,15 @@ long Win32Registry::CreateKey(Root root, const std::string& path,
   return result;
 }
 
+long Win32Registry::OpenKey(Root root, const std::string& path,
+                            KeyHandle& key) {
+  HKEY opened = nullptr;
+  const LONG result =
+      RegOpenKeyExA(RootKey(root), path.c_str(), 0, KEY_ALL_ACCESS, &opened);
+  if (result == ERROR_SUCCESS) key = reinterpret_cast<KeyHandle>(opened);
+  return result;
+}
+
 long Win32Registry::CloseKey(KeyHandle key) {
   return RegCloseKey(ToHkey(key));
 }

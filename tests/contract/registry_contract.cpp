@@ -206,6 +206,24 @@ TEST_P(RegistryContract, VolatileKeysTakeOnlyVolatileChildren) {
   registry_->CloseKey(handle);
 }
 
+TEST_P(RegistryContract, OpeningOnlyOpensWhatExists) {
+  os::KeyHandle handle = 0;
+  EXPECT_EQ(2, registry_->OpenKey(kMachine, Scratch("absent\\deeper"), handle));
+  CRegistryKey key(*registry_);
+  std::vector<std::string> names;
+  ASSERT_EQ(0, key.ListSubkeys(kMachine, Scratch(), names));
+  EXPECT_TRUE(names.empty());
+
+  ASSERT_EQ(0, registry_->OpenKey(kMachine, Scratch(), handle));
+  const unsigned char one[] = {'1', 0};
+  EXPECT_EQ(0, registry_->SetValue(handle, "a", os::ValueType::Text, one, 2));
+  registry_->CloseKey(handle);
+  std::string text;
+  ASSERT_EQ(0, key.Open(kMachine, Scratch()));
+  EXPECT_EQ(0, key.QueryText("a", text));
+  EXPECT_EQ("1", text);
+}
+
 TEST_P(RegistryContract, DeletingKeysAndValues) {
   CRegistryKey key(*registry_);
   ASSERT_EQ(0, key.Open(kMachine, Scratch("withValues")));

@@ -143,6 +143,22 @@ long FakeRegistry::CreateKey(os::Root root, const std::string& path,
   return os::error::kSuccess;
 }
 
+long FakeRegistry::OpenKey(os::Root root, const std::string& path,
+                           os::KeyHandle& key) {
+  auto denied = denied_.find({root, Folded(path)});
+  if (denied != denied_.end()) return denied->second;
+  std::shared_ptr<Node> node =
+      root == os::Root::CurrentUser ? user_ : machine_;
+  for (const std::string& part : Split(path)) {
+    Node::Child* child = fakes::Lookup(node->subkeys, part);
+    if (child == nullptr) return os::error::kFileNotFound;
+    node = child->node;
+  }
+  key = nextHandle_++;
+  handles_[key] = node;
+  return os::error::kSuccess;
+}
+
 long FakeRegistry::CloseKey(os::KeyHandle key) {
   return handles_.erase(key) == 1 ? os::error::kSuccess
                                   : os::error::kInvalidHandle;

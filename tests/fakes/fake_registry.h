@@ -30,6 +30,8 @@ class FakeRegistry : public os::Registry {
 
   long CreateKey(os::Root root, const std::string& path, os::KeyOption option,
                  os::KeyHandle& key) override;
+  long OpenKey(os::Root root, const std::string& path,
+               os::KeyHandle& key) override;
   long CloseKey(os::KeyHandle key) override;
   long QueryValue(os::KeyHandle key, const std::string& name,
                   os::ValueType* type, unsigned char* data,
@@ -65,7 +67,8 @@ class FakeRegistry : public os::Registry {
                                       const std::string& path) const;
   std::vector<std::string> SubkeyNames(os::Root root,
                                        const std::string& path) const;
-  // Every later CreateKey of exactly this path fails with the code.
+  // Every later CreateKey or OpenKey of exactly this path fails with the
+  // code.
   void Deny(os::Root root, const std::string& path,
             long code = os::error::kAccessDenied);
   // The whole tree as text, key by key with every value's name, type and

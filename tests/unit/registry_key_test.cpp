@@ -71,7 +71,7 @@ TEST(RegistryKey, ShortNumbersHaveZeroHighBytes) {
   EXPECT_EQ(0u, number);
 }
 
-TEST(Deletion, OpensVolatileAndIgnoresWhatIsMissing) {
+TEST(Deletion, CreatesNothingAndIgnoresWhatIsMissing) {
   fakes::FakeRegistry registry;
   registry.PutText(kMachine, "Drv", "keep", "1");
   registry.PutText(kMachine, "Drv", "gone", "1");
@@ -81,10 +81,21 @@ TEST(Deletion, OpensVolatileAndIgnoresWhatIsMissing) {
   EXPECT_FALSE(registry.IsVolatile(kMachine, "Drv"));
 
   DeleteValues(registry, kUser, "Absent\\Key", {"a"});
-  EXPECT_TRUE(registry.IsVolatile(kUser, "Absent"));
-  registry.Restart();
+  DeleteSubkey(registry, kUser, "Absent", "Key");
   EXPECT_FALSE(registry.KeyExists(kUser, "Absent"));
   EXPECT_EQ(0u, registry.OpenHandles());
+}
+
+TEST(Deletion, ValuesWrittenAfterItSurviveARestart) {
+  fakes::FakeRegistry registry;
+  DeleteValues(registry, kMachine, "Device\\D3D", {"gamma"});
+  CRegistryKey key(registry);
+  ASSERT_EQ(0, key.Open(kMachine, "Device\\D3D"));
+  ASSERT_EQ(0, key.SetText("gamma", "1.000000"));
+  key.Close();
+  registry.Restart();
+  EXPECT_EQ(std::vector<std::string>{"gamma"},
+            registry.ValueNames(kMachine, "Device\\D3D"));
 }
 
 TEST(Deletion, RemovesASubkeyWithItsValues) {

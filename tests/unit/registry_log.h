@@ -16,10 +16,11 @@ class RegistryLog : public os::Registry {
 
   long CreateKey(os::Root root, const std::string& path, os::KeyOption option,
                  os::KeyHandle& key) override {
-    const long result = inner_.CreateKey(root, path, option, key);
-    if (result == os::error::kSuccess)
-      paths_[key] = (root == os::Root::CurrentUser ? "HKCU:" : "") + path;
-    return result;
+    return Named(root, path, key, inner_.CreateKey(root, path, option, key));
+  }
+  long OpenKey(os::Root root, const std::string& path,
+               os::KeyHandle& key) override {
+    return Named(root, path, key, inner_.OpenKey(root, path, key));
   }
   long CloseKey(os::KeyHandle key) override { return inner_.CloseKey(key); }
   long QueryValue(os::KeyHandle key, const std::string& name,
@@ -52,6 +53,13 @@ class RegistryLog : public os::Registry {
   std::vector<std::string> writes;
 
  private:
+  long Named(os::Root root, const std::string& path, os::KeyHandle key,
+             long result) {
+    if (result == os::error::kSuccess)
+      paths_[key] = (root == os::Root::CurrentUser ? "HKCU:" : "") + path;
+    return result;
+  }
+
   // sz:"text" for a text with exactly one terminating zero, dword:N, or the
   // type number and every byte in hex.
   static std::string Describe(os::ValueType type, const unsigned char* data,
