@@ -1,6 +1,7 @@
 # The two commands: `make test` builds everything and runs every tier;
-# `make run` starts Kvartune in a demo Wine machine.
-.PHONY: test run deps
+# `make run` starts Kvartune in a demo Wine machine; `make fuzz` fuzzes every
+# libFuzzer target for FUZZ_SECONDS seconds (default 60).
+.PHONY: test run deps fuzz
 
 deps:
 	@tools/install-deps
@@ -10,3 +11,6 @@ test: deps
 
 run: deps
 	@tools/run-demo
+
+fuzz: deps
+	@tools/run-fuzz

@@ -191,8 +191,11 @@ void CMyPage4::Apply() {
   if (key.Open(kMachine, names::kCommon) == os::error::kSuccess) {
     if (hasCard) key.SetText(names::kSelectedDisplay, selected);
     key.SetText(names::kApplyAll, applyAll_);
-    key.SetText(names::kLoadTray, tray_);
-    key.SetText(names::kStartMin, startHidden_);
+    // "startmin" goes first: the tray icon off with "startmin" still "1"
+    // would start the program with neither window nor icon.
+    const bool startHiddenStored =
+        key.SetText(names::kStartMin, startHidden_) == os::error::kSuccess;
+    if (trayOn || startHiddenStored) key.SetText(names::kLoadTray, tray_);
     key.SetText(names::kLoadStartup, flags::Text(loadStartup));
     key.Close();
   }
