@@ -1,5 +1,7 @@
 // Start-up on any registry, for the Windows family the build names
 // (KVT_FUZZ_PLATFORM: 1 Windows 95/98, 2 Windows NT).
+#include <cstdio>
+
 #include "app/card_detection.h"
 #include "app/tweak_app.h"
 #include "fuzz/registry_input.h"
@@ -53,7 +55,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                 "start-up shows no message but the not-found one");
   if (started) RequireSettled(machine);
   bool again = false;
-  fuzz::Require(Start(machine, again) == first && again == started,
+  const std::string second = Start(machine, again);
+  if (second != first)
+    std::fprintf(stderr, "first start:\n%s\nsecond start:\n%s", first.c_str(),
+                 second.c_str());
+  fuzz::Require(second == first && again == started,
                 "a second start changes nothing");
   return 0;
 }
