@@ -23,6 +23,8 @@ void Step(FuzzedDataProvider& input, ui::SettingsPage& page,
           const std::vector<const expected::Control*>& dialog) {
   const expected::Control& control = *dialog[input.ConsumeIntegralInRange<
       std::size_t>(0, dialog.size() - 1)];
+  // A disabled control takes no click; the step becomes another activation,
+  // as when the user comes back to the page's tab.
   if (!controls.IsEnabled(control.id)) {
     page.OnSetActive();
     return;

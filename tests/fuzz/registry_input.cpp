@@ -15,11 +15,14 @@ constexpr std::size_t kMaxEntries = 48;
 constexpr std::size_t kTextBuffer = 200;
 
 const std::string kPci = names::kPciEnum;
-const std::string kBansheeDevice = kPci + "\\VEN_121A&DEV_0003&SUBSYS_00000000&REV_01";
+const std::string kBansheeDevice =
+    kPci + "\\VEN_121A&DEV_0003&SUBSYS_00000000&REV_01";
 const std::string kDriver = names::kDriverClass;
 const std::string kNtService = "System\\CurrentControlSet\\Services\\banshee";
 const std::string kDisplay = std::string(names::kDisplayCards) + "\\";
 const std::string kDevice = std::string(names::kDeviceCards) + "\\";
+
+const std::vector<std::string> kDriverKeys = {"0000", "0001", "0002"};
 
 const std::vector<std::string> kKeys = {
     kPci,
@@ -132,7 +135,8 @@ void PutValue(FuzzedDataProvider& input, fakes::FakeRegistry& registry,
       break;
     case kLongText:
       while (bytes.size() <= kTextBuffer) bytes.push_back('x');
-      bytes.resize(kTextBuffer + input.ConsumeIntegralInRange<std::size_t>(0, 60));
+      bytes.resize(kTextBuffer +
+                   input.ConsumeIntegralInRange<std::size_t>(0, 60));
       if (input.ConsumeBool()) bytes.back() = 0;
       break;
     case kBinaryText:
@@ -198,7 +202,7 @@ void Decode(FuzzedDataProvider& input, Machine& machine) {
         machine.registry.PutKey(root, Choose(input, kKeys));
         break;
       case kBanshee95:
-        machine.AddBanshee95(Pick(input, std::vector<std::string>{"0000", "0001", "0002"}));
+        machine.AddBanshee95(Pick(input, kDriverKeys));
         break;
       case kBansheeNT: {
         const bool second = input.ConsumeBool();

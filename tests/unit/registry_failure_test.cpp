@@ -169,7 +169,8 @@ TEST(ConfigurationFailure, EveryCallOfAnApply) {
       EditedPage edited(services);
       failing.registry.FailCall(failing.registry.Calls() + n, code);
       edited.Apply();
-      SCOPED_TRACE(testing::Message() << "call " << n << " fails with " << code);
+      SCOPED_TRACE(testing::Message()
+                   << "call " << n << " fails with " << code);
       EXPECT_EQ(0u, pc.registry.OpenHandles());
       EXPECT_TRUE(Silent(pc, false));
       fakes::FakeSheet next;
