@@ -3,6 +3,7 @@
 
 #include "app/tweak_app.h"
 #include "os/win32/win32_files.h"
+#include "os/win32/win32_power.h"
 #include "os/win32/win32_registry.h"
 #include "os/win32/win32_shell.h"
 #include "os/win32/win32_system.h"
@@ -13,7 +14,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   os::Win32System system;
   os::Win32Files files;
   os::Win32Shell shell;
-  os::Services services{registry, system, files, shell};
+  os::Win32Power power;
+  os::Services services{registry, system, files, shell, power};
   ui::Win32Sheet sheet(instance);
 
   CTweakApp app(services, sheet);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace os {
 
@@ -21,6 +22,24 @@ class Files {
   // False when the file has no readable fixed version record.
   virtual bool ReadFixedVersion(const std::string& path,
                                 FixedVersion& version) = 0;
+
+  // CopyFileA that fails when `to` exists already; false when nothing was
+  // copied.
+  virtual bool CopyIfAbsent(const std::string& from, const std::string& to) = 0;
+  // The C runtime's text streams, in which a line ends with a line feed
+  // (carriage return and line feed in the file). Opens with mode "r+t",
+  // which needs read and write access, and reads to the end, each read
+  // taking at most `longest` characters up to and including a line feed.
+  // False when the file will not open.
+  virtual bool ReadTextPieces(const std::string& path, std::size_t longest,
+                              std::vector<std::string>& reads) = 0;
+  // Opens with mode "a+t" (creating a missing file) and writes the text at
+  // its end; false when the file will not open.
+  virtual bool AppendText(const std::string& path, const std::string& text) = 0;
+  // Opens with mode "w+t" (creating or emptying the file) and writes the
+  // text; false when the file will not open.
+  virtual bool RewriteText(const std::string& path,
+                           const std::string& text) = 0;
 };
 
 }  // namespace os

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "os/files.h"
+#include "os/power.h"
 #include "os/registry.h"
 #include "os/shell.h"
 #include "os/system.h"
@@ -14,6 +15,7 @@ struct Services {
   System& system;
   Files& files;
   Shell& shell;
+  Power& power;
 };
 
 }  // namespace os

@@ -28,6 +28,12 @@ class Shell {
   // ShellExecuteA with the default verb and SW_SHOWNORMAL; the result is
   // ignored.
   virtual void OpenWebPage(const std::string& address) = 0;
+  // Tells every top-level window that a part of the settings changed:
+  // SendMessageTimeoutA to HWND_BROADCAST with WM_SETTINGCHANGE, wParam 0 and
+  // lParam the part's name, passing over hung windows (SMTO_ABORTIFHUNG) and
+  // waiting at most `timeout` milliseconds for each. The outcome is ignored.
+  virtual void BroadcastSettingChange(const std::string& area,
+                                      unsigned timeout) = 0;
 };
 
 }  // namespace os

@@ -17,7 +17,7 @@ void WithVolatileKey(os::Registry& registry, os::Root root,
 
 void DeleteValues(os::Registry& registry, os::Root root,
                   const std::string& path,
-                  std::initializer_list<const char*> names) {
+                  const std::vector<const char*>& names) {
   WithVolatileKey(registry, root, path, [&](os::KeyHandle key) {
     for (const char* name : names) registry.DeleteValue(key, name);
   });

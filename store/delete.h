@@ -1,7 +1,7 @@
 #pragma once
 
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "os/registry.h"
 
@@ -10,6 +10,6 @@
 // ignore the results: deleting what is not there is not an error.
 void DeleteValues(os::Registry& registry, os::Root root,
                   const std::string& path,
-                  std::initializer_list<const char*> names);
+                  const std::vector<const char*>& names);
 void DeleteSubkey(os::Registry& registry, os::Root root,
                   const std::string& path, const std::string& subkey);

@@ -2,9 +2,22 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <vector>
 
 namespace os {
+namespace {
+
+bool WriteTextStream(const std::string& path, const char* mode,
+                     const std::string& text) {
+  std::FILE* file = std::fopen(path.c_str(), mode);
+  if (file == nullptr) return false;
+  std::fwrite(text.data(), 1, text.size(), file);
+  std::fclose(file);
+  return true;
+}
+
+}  // namespace
 
 bool Win32Files::Exists(const std::string& path) {
   WIN32_FIND_DATAA found;
@@ -32,6 +45,29 @@ bool Win32Files::ReadFixedVersion(const std::string& path,
   version.fileVersionLS = fixed->dwFileVersionLS;
   version.strucVersion = fixed->dwStrucVersion;
   return true;
+}
+
+bool Win32Files::CopyIfAbsent(const std::string& from, const std::string& to) {
+  return CopyFileA(from.c_str(), to.c_str(), TRUE) != 0;
+}
+
+bool Win32Files::ReadTextPieces(const std::string& path, std::size_t longest,
+                                std::vector<std::string>& reads) {
+  std::FILE* file = std::fopen(path.c_str(), "r+t");
+  if (file == nullptr) return false;
+  std::vector<char> buffer(longest + 1);
+  while (std::fgets(buffer.data(), static_cast<int>(buffer.size()), file))
+    reads.emplace_back(buffer.data());
+  std::fclose(file);
+  return true;
+}
+
+bool Win32Files::AppendText(const std::string& path, const std::string& text) {
+  return WriteTextStream(path, "a+t", text);
+}
+
+bool Win32Files::RewriteText(const std::string& path, const std::string& text) {
+  return WriteTextStream(path, "w+t", text);
 }
 
 }  // namespace os

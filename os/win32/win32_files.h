@@ -9,6 +9,11 @@ class Win32Files : public Files {
   bool Exists(const std::string& path) override;
   bool ReadFixedVersion(const std::string& path,
                         FixedVersion& version) override;
+  bool CopyIfAbsent(const std::string& from, const std::string& to) override;
+  bool ReadTextPieces(const std::string& path, std::size_t longest,
+                      std::vector<std::string>& reads) override;
+  bool AppendText(const std::string& path, const std::string& text) override;
+  bool RewriteText(const std::string& path, const std::string& text) override;
 };
 
 }  // namespace os

@@ -53,4 +53,12 @@ void Win32Shell::OpenWebPage(const std::string& address) {
                 SW_SHOWNORMAL);
 }
 
+void Win32Shell::BroadcastSettingChange(const std::string& area,
+                                        unsigned timeout) {
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, 0,
+                      reinterpret_cast<LPARAM>(area.c_str()), SMTO_ABORTIFHUNG,
+                      timeout, &ignored);
+}
+
 }  // namespace os

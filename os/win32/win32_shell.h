@@ -14,6 +14,8 @@ class Win32Shell : public Shell {
   Answer ShowMessage(const std::string& caption, const std::string& text,
                     Buttons buttons, Icon icon) override;
   void OpenWebPage(const std::string& address) override;
+  void BroadcastSettingChange(const std::string& area,
+                              unsigned timeout) override;
 };
 
 }  // namespace os

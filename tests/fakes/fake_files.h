@@ -2,17 +2,23 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "os/files.h"
 
 namespace fakes {
 
-// Files by exact path; a file without a version record holds nullopt.
+// Files by exact path: `files` for those with (or without, nullopt) a
+// version record, `contents` for the bytes of text files. Text streams
+// behave as the C runtime's text mode does: a read turns carriage return
+// and line feed into a line feed, a write turns each line feed into both.
+// A read-only file opens for reading alone, which no text stream here asks.
 class FakeFiles : public os::Files {
  public:
   bool Exists(const std::string& path) override {
-    return files.count(path) == 1;
+    return files.count(path) == 1 || contents.count(path) == 1;
   }
   bool ReadFixedVersion(const std::string& path,
                         os::FixedVersion& version) override {
@@ -21,8 +27,55 @@ class FakeFiles : public os::Files {
     version = *it->second;
     return true;
   }
+  bool CopyIfAbsent(const std::string& from, const std::string& to) override {
+    auto source = contents.find(from);
+    if (source == contents.end() || Exists(to)) return false;
+    contents[to] = source->second;
+    if (readOnly.count(from) == 1) readOnly.insert(to);
+    return true;
+  }
+  bool ReadTextPieces(const std::string& path, std::size_t longest,
+                      std::vector<std::string>& reads) override {
+    auto file = contents.find(path);
+    if (file == contents.end() || readOnly.count(path) == 1) return false;
+    std::string read;
+    const std::string& bytes = file->second;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+      if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+        continue;
+      read += bytes[i];
+      if (bytes[i] == '\n' || read.size() == longest) {
+        reads.push_back(read);
+        read.clear();
+      }
+    }
+    if (!read.empty()) reads.push_back(read);
+    return true;
+  }
+  bool AppendText(const std::string& path, const std::string& text) override {
+    if (readOnly.count(path) == 1) return false;
+    contents[path] += WithCarriageReturns(text);
+    return true;
+  }
+  bool RewriteText(const std::string& path, const std::string& text) override {
+    if (readOnly.count(path) == 1) return false;
+    contents[path] = WithCarriageReturns(text);
+    return true;
+  }
 
   std::map<std::string, std::optional<os::FixedVersion>> files;
+  std::map<std::string, std::string> contents;
+  std::set<std::string> readOnly;
+
+ private:
+  static std::string WithCarriageReturns(const std::string& text) {
+    std::string bytes;
+    for (char c : text) {
+      if (c == '\n') bytes += '\r';
+      bytes += c;
+    }
+    return bytes;
+  }
 };
 
 }  // namespace fakes

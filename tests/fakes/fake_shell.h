@@ -36,6 +36,10 @@ class FakeShell : public os::Shell {
   void OpenWebPage(const std::string& address) override {
     openedPages.push_back(address);
   }
+  void BroadcastSettingChange(const std::string& area,
+                              unsigned timeout) override {
+    broadcasts.push_back(area + " " + std::to_string(timeout));
+  }
 
   os::MutexState mutexState = os::MutexState::Created;
   bool windowExists = true;
@@ -44,6 +48,8 @@ class FakeShell : public os::Shell {
   std::vector<ShownMessage> messages;
   std::deque<os::Answer> answers;
   std::vector<std::string> openedPages;
+  // "<area> <timeout>" of each setting-change broadcast.
+  std::vector<std::string> broadcasts;
 };
 
 }  // namespace fakes

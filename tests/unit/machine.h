@@ -4,6 +4,7 @@
 #include <string>
 
 #include "fakes/fake_files.h"
+#include "fakes/fake_power.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_sheet.h"
 #include "fakes/fake_shell.h"
@@ -19,8 +20,9 @@ struct Machine {
   fakes::FakeSystem system;
   fakes::FakeFiles files;
   fakes::FakeShell shell;
+  fakes::FakePower power;
   fakes::FakeSheet sheet;
-  os::Services services{registry, system, files, shell};
+  os::Services services{registry, system, files, shell, power};
 
   void UseNT() {
     system.version = {4, 0, 1381, os::kPlatformNT};

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "fakes/fake_files.h"
+#include "fakes/fake_power.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_shell.h"
 #include "fakes/fake_system.h"
@@ -112,7 +113,8 @@ class Win32SheetTest : public ::testing::Test {
   fakes::FakeSystem system;
   fakes::FakeFiles files;
   fakes::FakeShell shell;
-  os::Services services{registry, system, files, shell};
+  fakes::FakePower power;
+  os::Services services{registry, system, files, shell, power};
   RecordingSheet sheet{services};
   ui::Win32Sheet host{GetModuleHandleA(nullptr)};
   HWND window = nullptr;

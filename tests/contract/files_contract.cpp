@@ -1,0 +1,81 @@
+#include "contract/files_contract.h"
+
+#include <vector>
+
+void PrintTo(const FilesUnderTest& files, std::ostream* out) {
+  *out << files.name;
+}
+
+std::string FilesName(const ::testing::TestParamInfo<FilesUnderTest>& info) {
+  return info.param.name;
+}
+
+namespace {
+
+using Reads = std::vector<std::string>;
+
+TEST_P(FilesContract, ReadsEndAtLineFeedsOrAtTheLongestPiece) {
+  struct Case {
+    const char* bytes;
+    Reads reads;
+  };
+  const Case cases[] = {
+      {"", {}},
+      {"ab\r\ncd", {"ab\n", "cd"}},
+      {"ab\ncd\n", {"ab\n", "cd\n"}},
+      {"0123456789\r\n", {"01234567", "89\n"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.bytes);
+    const std::string path = place_->Path("read.txt");
+    place_->Put(path, c.bytes);
+    Reads reads;
+    ASSERT_TRUE(place_->files().ReadTextPieces(path, 8, reads));
+    EXPECT_EQ(c.reads, reads);
+  }
+  Reads none;
+  EXPECT_FALSE(place_->files().ReadTextPieces(place_->Path("gone"), 8, none));
+}
+
+TEST_P(FilesContract, WritesTurnLineFeedsIntoCarriageReturnAndLineFeed) {
+  os::Files& files = place_->files();
+  const std::string path = place_->Path("write.txt");
+  ASSERT_TRUE(files.AppendText(path, "\nx\n"));
+  EXPECT_EQ("\r\nx\r\n", place_->Bytes(path));
+  place_->Put(path, "a\r\nb");
+  ASSERT_TRUE(files.AppendText(path, "\nc\n"));
+  EXPECT_EQ("a\r\nb\r\nc\r\n", place_->Bytes(path));
+  ASSERT_TRUE(files.RewriteText(path, "set x=1"));
+  EXPECT_EQ("set x=1", place_->Bytes(path));
+  ASSERT_TRUE(files.RewriteText(path, ""));
+  EXPECT_EQ("", place_->Bytes(path));
+}
+
+TEST_P(FilesContract, AReadOnlyFileOpensForNoTextStreamButCopies) {
+  os::Files& files = place_->files();
+  const std::string path = place_->Path("locked.bat");
+  place_->Put(path, "rem locked\r\n");
+  place_->MakeReadOnly(path);
+  Reads reads;
+  EXPECT_FALSE(files.ReadTextPieces(path, 8, reads));
+  EXPECT_FALSE(files.AppendText(path, "\nx\n"));
+  EXPECT_FALSE(files.RewriteText(path, "x"));
+  EXPECT_EQ("rem locked\r\n", place_->Bytes(path));
+  EXPECT_TRUE(files.CopyIfAbsent(path, place_->Path("copy.kvt")));
+  EXPECT_EQ("rem locked\r\n", place_->Bytes(place_->Path("copy.kvt")));
+}
+
+TEST_P(FilesContract, TheCopyNeverOverwrites) {
+  os::Files& files = place_->files();
+  const std::string from = place_->Path("from.bat");
+  const std::string to = place_->Path("to.kvt");
+  EXPECT_FALSE(files.CopyIfAbsent(from, to));
+  EXPECT_EQ(std::nullopt, place_->Bytes(to));
+  place_->Put(from, "first");
+  EXPECT_TRUE(files.CopyIfAbsent(from, to));
+  place_->Put(from, "second");
+  EXPECT_FALSE(files.CopyIfAbsent(from, to));
+  EXPECT_EQ("first", place_->Bytes(to));
+}
+
+}  // namespace
