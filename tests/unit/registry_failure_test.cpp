@@ -52,7 +52,7 @@ struct Failing {
   explicit Failing(Machine& pc) : registry(pc.registry) {}
   fakes::FailingRegistry registry;
   os::Services services(Machine& pc) {
-    return {registry, pc.system, pc.files, pc.shell};
+    return {registry, pc.system, pc.files, pc.shell, pc.power};
   }
 };
 
