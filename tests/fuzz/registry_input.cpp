@@ -38,6 +38,11 @@ const std::vector<std::string> kKeys = {
     kDriver + "0001" + names::kDefaultSubkey,
     kDriver + "0000" + names::kD3DSubkey,
     kDriver + "0000" + names::kGlideSubkey,
+    kDriver + "0001" + names::kGlideSubkey,
+    kNtService + "\\Device0" + names::kD3DSubkey,
+    kNtService + "\\Device0" + names::kGlideSubkey,
+    names::kDirect3DDrivers,
+    names::kDirectDraw,
     names::kVideoDeviceMap,
     kNtService,
     kNtService + "\\Device0",
@@ -66,6 +71,15 @@ const std::vector<std::string> kNames = {
     names::kDriverDesc, names::kDriver, names::kDriverVersion,
     names::kDevicePath, names::kDetected, names::kOverride,
     names::kDirectXVersionValue, names::kRunEntry, names::kSwapInterval,
+    names::kAntiAlias, names::kOverlayMode, names::kAutoMipmap,
+    names::kRedGamma, names::kGreenGamma, names::kBlueGamma,
+    names::kGlideNoSplash, names::kGlideShamelessPlug,
+    names::kGlideSwapInterval, names::kGlideTmuMemSize,
+    names::kGlideAllocColor, names::kGlideLodDither, names::kGlideEmulRush,
+    names::kGrxClockSwitch, names::kMemClockSwitch, names::kGrxClock,
+    names::kMemClock, names::kMemLatency, names::kGraphicsClocking,
+    names::kMemClocking, names::kUseClock, names::kLinkRgb1,
+    names::kLinkRgb2, names::kSoftwareOnly, names::kEmulationOnly,
     "\\Device\\Video0", "\\Device\\Video1", "\\DEVICE\\VIDEO2\\extra",
     "VgaCompatible",
 };
@@ -86,7 +100,8 @@ const std::vector<std::string> kTexts = {
     "\\Registry\\Machine\\", "\\Registry\\Machine\\" + kNtService + "\\Device0",
     "\\Registry\\Machine\\" + kNtService + "\\Device1",
     "\\Registry\\Machine\\" + kNtService, "\\Registry\\Machine\\..\\\\",
-    "System32\\drivers\\banshee.sys", "4.06.00.0318", "N/A",
+    "System32\\drivers\\banshee.sys", "4.06.00.0318", "N/A", "84", "100",
+    "166", "167", "3", "1.300000", "0.950000", "5.0", "-1",
     Utf16("3Dfx Voodoo Banshee"), Utf16("3DFX VOODOO BANSHEE"),
     Utf16("3Dfx Voodoo Banshee II"),
 };
@@ -185,6 +200,9 @@ void PutFiles(FuzzedDataProvider& input, Machine& machine) {
                         input.ConsumeIntegral<std::uint32_t>());
     }
   }
+  if (input.ConsumeBool())
+    machine.files.contents["c:\\autoexec.bat"] =
+        input.ConsumeRandomLengthString(400);
 }
 
 enum Entry { kKey, kValue, kBanshee95, kBansheeNT, kEntryCount };
