@@ -59,6 +59,8 @@ TEST_P(FilesContract, AReadOnlyFileOpensForNoTextStreamButCopies) {
   const std::string path = place_->Path("locked.bat");
   place_->Put(path, "rem locked\r\n");
   place_->MakeReadOnly(path);
+  if (!place_->ReadOnlyHolds(path))
+    GTEST_SKIP() << "this file system writes read-only files";
   Reads reads;
   EXPECT_FALSE(files.ReadTextPieces(path, 8, reads));
   EXPECT_FALSE(files.AppendText(path, "\nx\n"));

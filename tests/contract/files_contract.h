@@ -20,6 +20,9 @@ class FilePlace {
   virtual void Put(const std::string& path, const std::string& bytes) = 0;
   virtual std::optional<std::string> Bytes(const std::string& path) = 0;
   virtual void MakeReadOnly(const std::string& path) = 0;
+  // False where the file system lets a read-only file be written after all,
+  // as Wine does for root, who may write any file.
+  virtual bool ReadOnlyHolds(const std::string& path) = 0;
 };
 
 // One suite, run against the in-memory files and against real ones under

@@ -11,4 +11,7 @@ namespace e2e {
 // OK. Reports through GoogleTest's expectations; fatal when no box came.
 void ExpectMessageAndPressOk(ProgramRun& program, const std::string& text);
 
+// The restart question: Yes and No, the exclamation icon; presses No.
+void ExpectRestartQuestionAndPressNo(ProgramRun& program);
+
 }  // namespace e2e

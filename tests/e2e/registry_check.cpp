@@ -78,8 +78,10 @@ std::string Describe(DWORD type, const std::vector<unsigned char>& bytes) {
   return text;
 }
 
-std::string Where(const std::string& key, const std::string& name) {
-  return "HKLM\\" + key + " \"" + name + "\"";
+std::string Where(const std::string& key, const std::string& name,
+                  HKEY root) {
+  return (root == HKEY_CURRENT_USER ? "HKCU\\" : "HKLM\\") + key + " \"" +
+         name + "\"";
 }
 
 void Collect(const std::string& key, const std::string& relative,
@@ -98,14 +100,17 @@ void Collect(const std::string& key, const std::string& relative,
 
 testing::AssertionResult HasValue(const std::string& key,
                                   const std::string& name, DWORD type,
-                                  const std::vector<unsigned char>& bytes) {
+                                  const std::vector<unsigned char>& bytes,
+                                  HKEY root = HKEY_LOCAL_MACHINE) {
   DWORD foundType = 0;
   std::vector<unsigned char> found;
-  if (!ReadKey(key).Value(name, foundType, found))
-    return testing::AssertionFailure() << Where(key, name) << " is missing";
+  if (!ReadKey(key, root).Value(name, foundType, found))
+    return testing::AssertionFailure()
+           << Where(key, name, root) << " is missing";
   if (foundType == type && found == bytes) return testing::AssertionSuccess();
   return testing::AssertionFailure()
-         << Where(key, name) << " is " << Describe(foundType, found) << ", not "
+         << Where(key, name, root) << " is " << Describe(foundType, found)
+         << ", not "
          << Describe(type, bytes);
 }
 
@@ -113,10 +118,16 @@ testing::AssertionResult HasValue(const std::string& key,
 
 testing::AssertionResult HasText(const std::string& key,
                                  const std::string& name,
-                                 const std::string& text) {
+                                 const std::string& text, HKEY root) {
   std::vector<unsigned char> bytes(text.begin(), text.end());
   bytes.push_back(0);
-  return HasValue(key, name, REG_SZ, bytes);
+  return HasValue(key, name, REG_SZ, bytes, root);
+}
+
+testing::AssertionResult HasBinary(const std::string& key,
+                                   const std::string& name,
+                                   const std::vector<unsigned char>& bytes) {
+  return HasValue(key, name, REG_BINARY, bytes);
 }
 
 testing::AssertionResult HasDword(const std::string& key,
@@ -128,13 +139,13 @@ testing::AssertionResult HasDword(const std::string& key,
 }
 
 testing::AssertionResult HasNoValue(const std::string& key,
-                                    const std::string& name) {
+                                    const std::string& name, HKEY root) {
   DWORD type = 0;
   std::vector<unsigned char> bytes;
-  if (!ReadKey(key).Value(name, type, bytes))
+  if (!ReadKey(key, root).Value(name, type, bytes))
     return testing::AssertionSuccess();
   return testing::AssertionFailure()
-         << Where(key, name) << " is there: " << Describe(type, bytes);
+         << Where(key, name, root) << " is there: " << Describe(type, bytes);
 }
 
 testing::AssertionResult HasKey(const std::string& key) {

@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 // Reads the registry through the Win32 API, as a run of the program left
 // it: HKEY_LOCAL_MACHINE unless a root is given. Keys are opened for reading
@@ -16,13 +17,19 @@ namespace e2e {
 // A REG_SZ value holding exactly this text and its terminating zero.
 testing::AssertionResult HasText(const std::string& key,
                                  const std::string& name,
-                                 const std::string& text);
+                                 const std::string& text,
+                                 HKEY root = HKEY_LOCAL_MACHINE);
 // A REG_DWORD value holding this number.
 testing::AssertionResult HasDword(const std::string& key,
                                   const std::string& name,
                                   std::uint32_t number);
+// A REG_BINARY value holding exactly these bytes.
+testing::AssertionResult HasBinary(const std::string& key,
+                                   const std::string& name,
+                                   const std::vector<unsigned char>& bytes);
 testing::AssertionResult HasNoValue(const std::string& key,
-                                    const std::string& name);
+                                    const std::string& name,
+                                    HKEY root = HKEY_LOCAL_MACHINE);
 testing::AssertionResult HasKey(const std::string& key);
 testing::AssertionResult HasNoKey(const std::string& key);
 

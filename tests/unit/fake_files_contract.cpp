@@ -20,6 +20,7 @@ class InMemoryPlace : public FilePlace {
   void MakeReadOnly(const std::string& path) override {
     files_.readOnly.insert(path);
   }
+  bool ReadOnlyHolds(const std::string&) override { return true; }
 
  private:
   fakes::FakeFiles files_;

@@ -41,6 +41,13 @@ class WinePlace : public FilePlace {
   void MakeReadOnly(const std::string& path) override {
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
   }
+  bool ReadOnlyHolds(const std::string& path) override {
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return true;
+    CloseHandle(file);
+    return false;
+  }
 
  private:
   void Clear() {

@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "machine_profile.h"
+#include "main_window.h"
+#include "message_box.h"
+#include "performance_page.h"
+#include "registry_check.h"
+#include "res/controls.h"
+#include "scenario.h"
+#include "screenshot.h"
+#include "window_control.h"
+
+// The Performance page end to end on a Windows 98 PC with two Banshees,
+// driver keys 0000 and 0002, the second chosen alone ("applyall" "0").
+namespace e2e {
+namespace {
+
+const std::string kDriverKeys =
+    "System\\CurrentControlSet\\Services\\Class\\Display\\";
+const std::string kSecond = kDriverKeys + "0002";
+// The start-up file the PC had, without a line break at its end.
+const std::string kStartup = "@echo off\r\nPATH C:\\WINDOWS;C:\\WINDOWS\\COMMAND";
+
+void ExpectStoredPage(HWND page, const std::string& core) {
+  EXPECT_EQ(core, ControlText(page, IDC_CORE_CLOCK));
+  EXPECT_EQ("110MHz", ControlText(page, IDC_MEMORY_CLOCK));
+  EXPECT_TRUE(IsChecked(page, IDC_USE_CLOCK_SETTINGS));
+  EXPECT_FALSE(IsChecked(page, IDC_USE_DEFAULT_CLOCKS));
+  EXPECT_TRUE(IsEnabled(page, IDC_CORE_CLOCK_SPIN));
+  EXPECT_TRUE(IsChecked(page, IDC_D3D_HW_ACCEL));
+  EXPECT_TRUE(IsChecked(page, IDC_D3D_AUTO_MIPMAP));
+  EXPECT_TRUE(IsChecked(page, IDC_GLIDE_NO_SHAMELESS_PLUG));
+  EXPECT_FALSE(IsEnabled(page, IDC_PERF_APPLY));
+  EXPECT_FALSE(IsEnabled(page, IDC_PERF_RESET));
+}
+
+TEST(Windows98Performance, ApplyWritesTheSelectedCardAndTheStartupFiles) {
+  ASSERT_TRUE(SeedMachine({"win98-one-banshee", "win98-second-banshee",
+                           "kvartune-performance-98"}));
+  ASSERT_TRUE(CopyWindows98DriverFiles());
+  RemoveStartupFiles();
+  WriteFileBytes(kStartupFile, kStartup);
+  PerformanceRun run;
+  ASSERT_NE(nullptr, run.page);
+  const auto firstCard = TreeSnapshot(kDriverKeys + "0000");
+
+  ExpectStoredPage(run.page, "100MHz");
+  EXPECT_FALSE(IsChecked(run.page, IDC_GLIDE_NO_SPLASH));
+  EXPECT_FALSE(IsChecked(run.page, IDC_D3D_OVERLAY_MODE));
+  EXPECT_EQ("1.2", ControlText(run.page, IDC_GLIDE_GAMMA_RED));
+  EXPECT_EQ("1.3", ControlText(run.page, IDC_GLIDE_GAMMA_GREEN));
+  EXPECT_EQ("1.3", ControlText(run.page, IDC_D3D_GAMMA_RED));
+  EXPECT_TRUE(SaveScreenshot(run.sheet, "performance-load"));
+
+  // One step up of the core clock and of the linked Glide gammas; the
+  // splash screen off and the overlay mode on.
+  ClickArrow(run.page, IDC_CORE_CLOCK_SPIN, true);
+  ClickArrow(run.page, IDC_GLIDE_GAMMA_RED_SPIN, true);
+  ASSERT_TRUE(ClickButton(run.page, IDC_GLIDE_NO_SPLASH));
+  ASSERT_TRUE(ClickButton(run.page, IDC_D3D_OVERLAY_MODE));
+  EXPECT_EQ("101MHz", ControlText(run.page, IDC_CORE_CLOCK));
+  for (int edit : {IDC_GLIDE_GAMMA_RED, IDC_GLIDE_GAMMA_GREEN,
+                   IDC_GLIDE_GAMMA_BLUE})
+    EXPECT_EQ("1.21", ControlText(run.page, edit));
+  EXPECT_TRUE(IsEnabled(run.page, IDC_PERF_APPLY));
+  EXPECT_TRUE(SaveScreenshot(run.sheet, "performance-change"));
+
+  ASSERT_TRUE(PressButton(run.page, IDC_PERF_APPLY));
+  ExpectRestartQuestionAndPressNo(run.program);
+  ASSERT_TRUE(WaitUntil([&] { return !IsEnabled(run.page, IDC_PERF_APPLY); }));
+
+  EXPECT_TRUE(HasDword("Software\\Microsoft\\Direct3D\\Drivers",
+                       "SoftwareOnly", 0));
+  EXPECT_TRUE(HasDword("Software\\Microsoft\\DirectDraw", "EmulationOnly", 0));
+  EXPECT_TRUE(HasText(kCommon, "linkrgb1", "1"));
+  EXPECT_TRUE(HasText(kCommon, "linkrgb2", "1"));
+  EXPECT_TRUE(HasText(kDisplayCards + "\\0002", "kvartune_useclock", "1"));
+  EXPECT_EQ((Names{"drv", "vdd", "minivdd", "Mode", "RefreshRate", "grxClock",
+                   "memClock"}),
+            ValueNames(kSecond + "\\DEFAULT"));
+  EXPECT_TRUE(HasText(kSecond + "\\DEFAULT", "grxClock", "101"));
+  EXPECT_TRUE(HasText(kSecond + "\\DEFAULT", "memClock", "110"));
+  EXPECT_EQ((Names{"SSTH3_ANTIALIAS", "SSTH3_OVERLAYMODE", "SSTH3_AUTOMIPMAP",
+                   "SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_BGAMMA"}),
+            ValueNames(kSecond + "\\D3D"));
+  EXPECT_TRUE(HasText(kSecond + "\\D3D", "SSTH3_ANTIALIAS", "0"));
+  EXPECT_TRUE(HasText(kSecond + "\\D3D", "SSTH3_OVERLAYMODE", "1"));
+  EXPECT_TRUE(HasText(kSecond + "\\D3D", "SSTH3_AUTOMIPMAP", "1"));
+  for (const char* gamma : {"SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_BGAMMA"}) {
+    EXPECT_TRUE(HasText(kSecond + "\\D3D", gamma, "1.300000"));
+    EXPECT_TRUE(HasText(kSecond + "\\Glide", gamma, "1.210000"));
+  }
+  EXPECT_EQ((Names{"FX_GLIDE_NO_SPLASH", "SSTH3_GRXCLOCK", "SSTH3_MEMCLOCK",
+                   "SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_BGAMMA"}),
+            ValueNames(kSecond + "\\Glide"));
+  EXPECT_TRUE(HasText(kSecond + "\\Glide", "FX_GLIDE_NO_SPLASH", "1"));
+  EXPECT_TRUE(HasText(kSecond + "\\Glide", "SSTH3_GRXCLOCK", "101"));
+  EXPECT_TRUE(HasText(kSecond + "\\Glide", "SSTH3_MEMCLOCK", "110"));
+  // The first card is not a target; its splash switch, "1" already, is
+  // written like every card's.
+  EXPECT_EQ(firstCard, TreeSnapshot(kDriverKeys + "0000"));
+
+  const FileBytes startup = ReadFileBytes(kStartupFile);
+  EXPECT_EQ(kStartup +
+                "\r\n@if exist c:\\kvartune.bat call c:\\kvartune.bat\r\n",
+            startup.bytes);
+  EXPECT_EQ(kStartup, ReadFileBytes(kStartupCopy).bytes);
+  const FileBytes batch = ReadFileBytes(kSplashBatch);
+  EXPECT_TRUE(batch.exists);
+  EXPECT_EQ("set FX_GLIDE_NO_SPLASH=1", batch.bytes);
+
+  // Reset, once a change has enabled it, shows what was stored.
+  ASSERT_TRUE(ClickButton(run.page, IDC_D3D_ANTIALIAS));
+  ASSERT_TRUE(ClickButton(run.page, IDC_PERF_RESET));
+  ExpectStoredPage(run.page, "101MHz");
+  EXPECT_TRUE(IsChecked(run.page, IDC_GLIDE_NO_SPLASH));
+  EXPECT_TRUE(IsChecked(run.page, IDC_D3D_OVERLAY_MODE));
+  EXPECT_FALSE(IsChecked(run.page, IDC_D3D_ANTIALIAS));
+  EXPECT_EQ("1.21", ControlText(run.page, IDC_GLIDE_GAMMA_BLUE));
+  EXPECT_TRUE(Unload(run.program, run.sheet));
+  RemoveStartupFiles();
+}
+
+}  // namespace
+}  // namespace e2e
