@@ -1,7 +1,8 @@
 # The two commands: `make test` builds everything and runs every tier;
-# `make run` starts Kvartune in a demo Wine machine. `make bench` measures
-# the start-up time (a benchmark, not a test).
-.PHONY: test run bench deps
+# `make run` starts Kvartune in a demo Wine machine; `make bench` measures
+# the start-up time (a benchmark, not a test); `make fuzz` fuzzes every
+# libFuzzer target for FUZZ_SECONDS seconds (default 60).
+.PHONY: test run bench fuzz deps
 
 deps:
 	@tools/install-deps
@@ -14,3 +15,6 @@ run: deps
 
 bench: deps
 	@tools/bench-startup
+
+fuzz: deps
+	@tools/run-fuzz

@@ -1,5 +1,8 @@
 #include "app/card_detection.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "store/delete.h"
 #include "store/names.h"
 #include "store/registry_key.h"
@@ -10,11 +13,19 @@ namespace {
 constexpr os::Root kMachine = os::Root::LocalMachine;
 }
 
+std::string UpperCase(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
+    return static_cast<char>(std::toupper(c));
+  });
+  return text;
+}
+
 CCardDetection::CCardDetection(os::Services& services) : services_(services) {}
 
 void CCardDetection::RecordCard(const std::string& cardKey, const Card& card) {
   CRegistryKey key(services_.registry);
   if (key.Open(kMachine, cardKey) != os::error::kSuccess) return;
+  recorded_.push_back(UpperCase(cardKey));
   key.SetText(names::kDriverDesc, card.description);
   key.SetText(names::kDriver, card.driver);
   if (!card.devicePath.empty()) key.SetText(names::kDevicePath, card.devicePath);
@@ -36,7 +47,7 @@ bool CCardDetection::Finish(int count, const std::string& cardsTree) {
 }
 
 // Card keys still marked "detected" were found in this start and lose the
-// mark; the others belong to cards that are gone and are deleted with every
+// mark; the others (a mark this start did not write among them) belong to cards that are gone and are deleted with every
 // setting stored in them.
 void CCardDetection::Sweep(const std::string& cardsTree) {
   CRegistryKey key(services_.registry);
@@ -46,9 +57,13 @@ void CCardDetection::Sweep(const std::string& cardsTree) {
     const std::string cardKey = cardsTree + "\\" + card;
     std::string detected;
     ReadText(services_.registry, cardKey, names::kDetected, detected);
+    const bool recorded = std::find(recorded_.begin(), recorded_.end(),
+                                    UpperCase(cardKey)) != recorded_.end();
+    // The mark goes first, so that no key keeps one, even a key that
+    // cannot be deleted because it has subkeys.
     if (detected == "1")
       DeleteValues(services_.registry, kMachine, cardKey, {names::kDetected});
-    else
+    if (detected != "1" || !recorded)
       DeleteSubkey(services_.registry, kMachine, cardsTree, card);
   }
 }

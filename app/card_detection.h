@@ -7,6 +7,9 @@
 
 inline constexpr const char kNotFoundMessage[] = "3Dfx VooDoo Banshee NOT FOUND.";
 
+// Registry names compare without regard to case.
+std::string UpperCase(std::string text);
+
 // Finds the installed Voodoo Banshee cards at start-up, records one card key
 // per card in the settings tree and removes the keys of cards that are gone.
 class CCardDetection {
@@ -37,4 +40,7 @@ class CCardDetection {
   void UpdateRunEntry();
 
   os::Services& services_;
+  // The card keys this detection recorded, in upper case: a "detected" mark
+  // left by a start that was cut short before its sweep keeps no key.
+  std::vector<std::string> recorded_;
 };

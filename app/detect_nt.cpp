@@ -1,5 +1,3 @@
-#include <algorithm>
-#include <cctype>
 #include <cstring>
 
 #include "app/card_detection.h"
@@ -17,13 +15,6 @@ constexpr char kVideoEntry[] = "\\DEVICE\\VIDEO";
 constexpr std::size_t kLinkPrefixLength = 18;
 // "3Dfx Voodoo Banshee" in UTF-16 little-endian with its terminating zero.
 constexpr std::uint32_t kChipTypeSize = 40;
-
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
-    return static_cast<char>(std::toupper(c));
-  });
-  return text;
-}
 
 bool IsBanshee(const unsigned char* chipType) {
   static const char kChip[] = "3Dfx Voodoo Banshee";
@@ -44,14 +35,14 @@ bool CCardDetection::DetectNT() {
   for (const std::string& entry : entries) {
     std::string link;
     ReadText(services_.registry, names::kVideoDeviceMap, entry, link);
-    if (Upper(entry).find(kVideoEntry) == std::string::npos) continue;
+    if (UpperCase(entry).find(kVideoEntry) == std::string::npos) continue;
     // A link too short to hold its prefix names no device.
     if (link.size() <= kLinkPrefixLength) continue;
 
     Card card;
     card.description = kNotAvailable;
     card.revision = kNotAvailable;
-    card.devicePath = Upper(link).substr(kLinkPrefixLength);
+    card.devicePath = UpperCase(link).substr(kLinkPrefixLength);
     unsigned char chipType[kChipTypeSize] = {};
     std::uint32_t chipTypeSize = kChipTypeSize;
     long chipResult = os::error::kFileNotFound;

@@ -50,9 +50,11 @@ bool CMyPage4::OnInitDialog() {
     controls().AddItem(IDC_CARD_COMBO, description);
     if (cards_[i] == selected) savedIndex_ = static_cast<int>(i);
   }
-  if (selected.empty() && !cards_.empty()) selected = cards_.front();
-  if (!selected.empty())
-    ReadVersions(selected, savedDriverVersion_, savedRevision_);
+  // The versions are those of the card the combo shows: the stored one, or
+  // the first when the stored selection names no listed card. Opening the
+  // key of a card that is not listed would create it.
+  if (HasCard(savedIndex_))
+    ReadVersions(cards_[savedIndex_], savedDriverVersion_, savedRevision_);
 
   controls().SetCurrentIndex(IDC_CARD_COMBO, savedIndex_);
   workingDriverVersion_ = savedDriverVersion_;
@@ -91,8 +93,9 @@ void CMyPage4::Activate() {
   ShowApplyAll();
   ShowVersion(IDC_DRIVER_VERSION, savedDriverVersion_);
   ShowVersion(IDC_HW_REVISION, savedRevision_);
-  if (HasCard(savedIndex_))
-    controls().SetCheck(IDC_OVERRIDE_VENDOR, ReadOverride(cards_[savedIndex_]));
+  // Without a card there is no flag to read, and a missing flag is on.
+  controls().SetCheck(IDC_OVERRIDE_VENDOR,
+                      !HasCard(savedIndex_) || ReadOverride(cards_[savedIndex_]));
 
   const bool trayOn = flags::IsOn(flags::kLoadTray, tray_);
   controls().Enable(IDC_START_MINIMIZED, trayOn);
@@ -188,8 +191,11 @@ void CMyPage4::Apply() {
   if (key.Open(kMachine, names::kCommon) == os::error::kSuccess) {
     if (hasCard) key.SetText(names::kSelectedDisplay, selected);
     key.SetText(names::kApplyAll, applyAll_);
-    key.SetText(names::kLoadTray, tray_);
-    key.SetText(names::kStartMin, startHidden_);
+    // "startmin" goes first: the tray icon off with "startmin" still "1"
+    // would start the program with neither window nor icon.
+    const bool startHiddenStored =
+        key.SetText(names::kStartMin, startHidden_) == os::error::kSuccess;
+    if (trayOn || startHiddenStored) key.SetText(names::kLoadTray, tray_);
     key.SetText(names::kLoadStartup, flags::Text(loadStartup));
     key.Close();
   }

@@ -32,9 +32,16 @@ bool IsCallLine(const std::string& read) {
 bool KeepStartupCall(os::Files& files) {
   files.CopyIfAbsent(kStartupFile, kStartupCopy);
   std::vector<std::string> reads;
-  if (files.ReadTextPieces(kStartupFile, kLongestRead, reads) &&
-      std::any_of(reads.begin(), reads.end(), IsCallLine))
-    return false;
+  if (files.ReadTextPieces(kStartupFile, kLongestRead, reads)) {
+    // Only a read that starts a line can be a call line: the tail of a
+    // longer line that happens to read like one calls nothing. A read
+    // shorter than the longest ended its line (or stopped at a zero byte).
+    bool lineStart = true;
+    for (const std::string& read : reads) {
+      if (lineStart && IsCallLine(read)) return false;
+      lineStart = read.size() < kLongestRead || read.back() == '\n';
+    }
+  }
   files.AppendText(kStartupFile, kCallBlock);
   return true;
 }

@@ -16,7 +16,7 @@ using Reads = std::vector<std::string>;
 
 TEST_P(FilesContract, ReadsEndAtLineFeedsOrAtTheLongestPiece) {
   struct Case {
-    const char* bytes;
+    std::string bytes;
     Reads reads;
   };
   const Case cases[] = {
@@ -24,6 +24,9 @@ TEST_P(FilesContract, ReadsEndAtLineFeedsOrAtTheLongestPiece) {
       {"ab\r\ncd", {"ab\n", "cd"}},
       {"ab\ncd\n", {"ab\n", "cd\n"}},
       {"0123456789\r\n", {"01234567", "89\n"}},
+      {"a\rb\r\n", {"a\rb\n"}},
+      // A read is a C string: it ends at its first zero byte.
+      {std::string("a\0b\r\ncd", 7), {"a", "cd"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.bytes);

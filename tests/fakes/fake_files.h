@@ -13,7 +13,8 @@ namespace fakes {
 // Files by exact path: `files` for those with (or without, nullopt) a
 // version record, `contents` for the bytes of text files. Text streams
 // behave as the C runtime's text mode does: a read turns carriage return
-// and line feed into a line feed, a write turns each line feed into both.
+// and line feed into a line feed and hands each piece back as a C string, a
+// write turns each line feed into both.
 // A read-only file opens for reading alone, which no text stream here asks.
 class FakeFiles : public os::Files {
  public:
@@ -45,11 +46,11 @@ class FakeFiles : public os::Files {
         continue;
       read += bytes[i];
       if (bytes[i] == '\n' || read.size() == longest) {
-        reads.push_back(read);
+        reads.push_back(AsCString(read));
         read.clear();
       }
     }
-    if (!read.empty()) reads.push_back(read);
+    if (!read.empty()) reads.push_back(AsCString(read));
     return true;
   }
   bool AppendText(const std::string& path, const std::string& text) override {
@@ -68,6 +69,10 @@ class FakeFiles : public os::Files {
   std::set<std::string> readOnly;
 
  private:
+  // What a read's buffer holds as a C string: up to its first zero byte.
+  static std::string AsCString(const std::string& read) {
+    return read.substr(0, read.find('\0'));
+  }
   static std::string WithCarriageReturns(const std::string& text) {
     std::string bytes;
     for (char c : text) {

@@ -245,6 +245,8 @@ TEST_F(ConfigurationPageTest, CleansVendorSettingsOnWindows95Only) {
 TEST_F(ConfigurationPageTest, ApplyWithoutCardsWritesNoCardKey) {
   Show();
   EXPECT_EQ(0, controls.ItemCount(IDC_CARD_COMBO));
+  // No card, so no flag: it reads as on, as a missing one does.
+  EXPECT_TRUE(controls.IsChecked(IDC_OVERRIDE_VENDOR));
   Click(IDC_CONFIG_APPLY);
   EXPECT_FALSE(registry.Get(kMachine, kCommon, "selecteddisplay"));
   EXPECT_FALSE(registry.Get(kMachine, "Software\\Quillfeld\\Kvartune\\Display",
@@ -253,6 +255,22 @@ TEST_F(ConfigurationPageTest, ApplyWithoutCardsWritesNoCardKey) {
                                    "Software\\Quillfeld\\Kvartune\\Display")
                   .empty());
   EXPECT_EQ("1", registry.Text(kMachine, kCommon, "applyall"));
+}
+
+// A selection edited to name no listed card (a removed one, or a path) must
+// not create a card key that every page would then list as a card.
+TEST_F(ConfigurationPageTest, ASelectionOfNoListedCardShowsTheFirstCard) {
+  TwoCards();
+  for (const char* selection : {"0001", "0000\\D3D"}) {
+    Common("selecteddisplay", selection);
+    Show();
+    EXPECT_EQ(0, controls.CurrentIndex(IDC_CARD_COMBO));
+    EXPECT_EQ(" 4.11.01.1208-1.00", controls.Text(IDC_DRIVER_VERSION));
+    EXPECT_EQ(" 001", controls.Text(IDC_HW_REVISION));
+    EXPECT_EQ((std::vector<std::string>{"0000", "0002"}),
+              registry.SubkeyNames(kMachine, kCards.substr(0, kCards.size() - 1)));
+    EXPECT_FALSE(registry.KeyExists(kMachine, kCards + "0000\\D3D"));
+  }
 }
 
 TEST_F(ConfigurationPageTest, ApplyWithoutACurrentEntryKeepsTheSelection) {

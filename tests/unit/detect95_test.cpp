@@ -92,6 +92,8 @@ TEST_F(Detect95Test, SweepsCardsThatAreGoneAndKeepsTheSettingsOfPresentOnes) {
                    "kvartune_useclock", "1");
   registry.PutText(kMachine, std::string(kCards) + "\\0005",
                    "kvartune_override", "1");
+  // A start cut short before its sweep left its mark on a card since gone.
+  registry.PutText(kMachine, std::string(kCards) + "\\0006", "detected", "1");
   ASSERT_TRUE(Detect());
   EXPECT_EQ(std::vector<std::string>{"0000"},
             registry.SubkeyNames(kMachine, kCards));

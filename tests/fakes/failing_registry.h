@@ -1,0 +1,93 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+
+#include "os/registry.h"
+
+namespace fakes {
+
+// A registry in front of another that fails on purpose. Opens, queries,
+// sets and deletes are counted together from 1; the call numbered by
+// FailCall returns the given error code instead of reaching the registry.
+// DenyRoot makes every open under a root fail, as for an account without
+// the rights KEY_ALL_ACCESS asks for. Closing and enumerating always pass.
+class FailingRegistry : public os::Registry {
+ public:
+  explicit FailingRegistry(os::Registry& inner) : inner_(inner) {}
+
+  void FailCall(std::size_t number, long code) {
+    failAt_ = number;
+    code_ = code;
+  }
+  void DenyRoot(os::Root root, long code) {
+    deniedRoot_ = root;
+    deniedCode_ = code;
+  }
+  // Opens, queries, sets and deletes so far.
+  std::size_t Calls() const { return calls_; }
+  std::size_t DeniedOpens() const { return deniedOpens_; }
+
+  long CreateKey(os::Root root, const std::string& path, os::KeyOption option,
+                 os::KeyHandle& key) override {
+    if (const long error = Open(root)) return error;
+    return inner_.CreateKey(root, path, option, key);
+  }
+  long OpenKey(os::Root root, const std::string& path,
+               os::KeyHandle& key) override {
+    if (const long error = Open(root)) return error;
+    return inner_.OpenKey(root, path, key);
+  }
+  long CloseKey(os::KeyHandle key) override { return inner_.CloseKey(key); }
+  long QueryValue(os::KeyHandle key, const std::string& name,
+                  os::ValueType* type, unsigned char* data,
+                  std::uint32_t& size) override {
+    if (const long error = Count()) return error;
+    return inner_.QueryValue(key, name, type, data, size);
+  }
+  long SetValue(os::KeyHandle key, const std::string& name, os::ValueType type,
+                const unsigned char* data, std::uint32_t size) override {
+    if (const long error = Count()) return error;
+    return inner_.SetValue(key, name, type, data, size);
+  }
+  long EnumKey(os::KeyHandle key, std::uint32_t index, char* name,
+               std::uint32_t nameSize) override {
+    return inner_.EnumKey(key, index, name, nameSize);
+  }
+  long EnumValue(os::KeyHandle key, std::uint32_t index, char* name,
+                 std::uint32_t& nameLength) override {
+    return inner_.EnumValue(key, index, name, nameLength);
+  }
+  long DeleteValue(os::KeyHandle key, const std::string& name) override {
+    if (const long error = Count()) return error;
+    return inner_.DeleteValue(key, name);
+  }
+  long DeleteKey(os::KeyHandle key, const std::string& subkey) override {
+    if (const long error = Count()) return error;
+    return inner_.DeleteKey(key, subkey);
+  }
+
+ private:
+  long Open(os::Root root) {
+    if (deniedRoot_ == root) {
+      ++calls_;
+      ++deniedOpens_;
+      return deniedCode_;
+    }
+    return Count();
+  }
+  long Count() {
+    ++calls_;
+    return calls_ == failAt_ ? code_ : os::error::kSuccess;
+  }
+
+  os::Registry& inner_;
+  std::size_t calls_ = 0;
+  std::size_t failAt_ = 0;
+  long code_ = os::error::kSuccess;
+  std::optional<os::Root> deniedRoot_;
+  long deniedCode_ = os::error::kAccessDenied;
+  std::size_t deniedOpens_ = 0;
+};
+
+}  // namespace fakes
