@@ -33,12 +33,15 @@ target_compile_options(kvartune_runtime PRIVATE ${KVT_RUNTIME_OPTIONS})
 # kvt_release_executable(TARGET): links TARGET as a release executable.
 # The entry point must be ours (the linker would otherwise start the image at
 # its first byte). Windows 95 and NT 4.0 load only images that ask for
-# subsystem 4.0. Unused sections are dropped and no symbol table is kept (-s).
+# subsystem 4.0. Unused sections are dropped, no symbol table is kept (-s),
+# and no base relocations: an executable always loads at its own base, as
+# every Windows of the time expects of one.
 function(kvt_release_executable target)
   target_sources(${target} PRIVATE $<TARGET_OBJECTS:kvartune_runtime>)
   target_link_options(${target} PRIVATE
     -nostartfiles -Wl,--require-defined=_WinMainCRTStartup
     -Wl,--gc-sections
+    -Wl,--disable-dynamicbase -Wl,--disable-reloc-section
     -Wl,--subsystem,windows:4.0
     -Wl,--major-os-version,4 -Wl,--minor-os-version,0
     -s)
