@@ -34,7 +34,8 @@ class Files {
   virtual bool ReadTextPieces(const std::string& path, std::size_t longest,
                               std::vector<std::string>& reads) = 0;
   // Opens with mode "a+t" (creating a missing file) and writes the text at
-  // its end; false when the file will not open.
+  // its end, after dropping a Ctrl-Z that ends the file, as Windows' C
+  // runtime does (Wine's does not); false when the file will not open.
   virtual bool AppendText(const std::string& path, const std::string& text) = 0;
   // Opens with mode "w+t" (creating or emptying the file) and writes the
   // text; false when the file will not open.

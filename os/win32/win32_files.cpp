@@ -17,6 +17,28 @@ bool WriteTextStream(const std::string& path, const char* mode,
   return true;
 }
 
+constexpr char kEndOfFileMark = '\x1a';
+
+// Windows' C runtime drops a Ctrl-Z that ends a file when "a+t" opens it,
+// so that what is appended follows the text; Wine's keeps it, and the
+// appended text would land after the mark where DOS stops reading. Dropping
+// it here first makes both append alike. A file that will not open for
+// writing is left alone; the append then fails too.
+void DropEndOfFileMark(const std::string& path) {
+  const HANDLE file =
+      CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  char last = 0;
+  DWORD read = 0;
+  if (SetFilePointer(file, -1, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
+      ReadFile(file, &last, 1, &read, nullptr) && read == 1 &&
+      last == kEndOfFileMark &&
+      SetFilePointer(file, -1, nullptr, FILE_END) != INVALID_SET_FILE_POINTER)
+    SetEndOfFile(file);
+  CloseHandle(file);
+}
+
 }  // namespace
 
 bool Win32Files::Exists(const std::string& path) {
@@ -63,6 +85,7 @@ bool Win32Files::ReadTextPieces(const std::string& path, std::size_t longest,
 }
 
 bool Win32Files::AppendText(const std::string& path, const std::string& text) {
+  DropEndOfFileMark(path);
   return WriteTextStream(path, "a+t", text);
 }
 

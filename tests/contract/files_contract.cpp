@@ -48,6 +48,10 @@ TEST_P(FilesContract, WritesTurnLineFeedsIntoCarriageReturnAndLineFeed) {
   place_->Put(path, "a\r\nb");
   ASSERT_TRUE(files.AppendText(path, "\nc\n"));
   EXPECT_EQ("a\r\nb\r\nc\r\n", place_->Bytes(path));
+  // Only a Ctrl-Z that ends the file goes: the text follows the lines.
+  place_->Put(path, "a\x1a\r\n\x1a");
+  ASSERT_TRUE(files.AppendText(path, "\nc\n"));
+  EXPECT_EQ("a\x1a\r\n\r\nc\r\n", place_->Bytes(path));
   ASSERT_TRUE(files.RewriteText(path, "set x=1"));
   EXPECT_EQ("set x=1", place_->Bytes(path));
   ASSERT_TRUE(files.RewriteText(path, ""));

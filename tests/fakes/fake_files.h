@@ -55,7 +55,9 @@ class FakeFiles : public os::Files {
   }
   bool AppendText(const std::string& path, const std::string& text) override {
     if (readOnly.count(path) == 1) return false;
-    contents[path] += WithCarriageReturns(text);
+    std::string& bytes = contents[path];
+    if (!bytes.empty() && bytes.back() == '\x1a') bytes.pop_back();
+    bytes += WithCarriageReturns(text);
     return true;
   }
   bool RewriteText(const std::string& path, const std::string& text) override {

@@ -38,6 +38,11 @@ const std::vector<std::string> kKeys = {
     kDriver + "0001" + names::kDefaultSubkey,
     kDriver + "0000" + names::kD3DSubkey,
     kDriver + "0000" + names::kGlideSubkey,
+    kDriver + "0000" + names::kModesSubkey,
+    kDriver + "0000" + names::kModesSubkey + "\\8\\640,480",
+    kDriver + "0000" + names::kModesSubkey + "\\16\\800,600",
+    kDriver + "0000" + names::kModesSubkey + "\\32\\1024,768",
+    kDriver + "0001" + names::kModesSubkey + "\\16\\1024,768",
     kDriver + "0001" + names::kGlideSubkey,
     kNtService + "\\Device0" + names::kD3DSubkey,
     kNtService + "\\Device0" + names::kGlideSubkey,
@@ -79,7 +84,12 @@ const std::vector<std::string> kNames = {
     names::kGrxClockSwitch, names::kMemClockSwitch, names::kGrxClock,
     names::kMemClock, names::kMemLatency, names::kGraphicsClocking,
     names::kMemClocking, names::kUseClock, names::kLinkRgb1,
-    names::kLinkRgb2, names::kSoftwareOnly, names::kEmulationOnly,
+    names::kLinkRgb2, names::kLinkRgb3, names::kCheckDispMode,
+    names::kSoftwareOnly, names::kEmulationOnly, names::kRefreshRate,
+    names::kMemSize, names::kLDelay, names::kMemorySize,
+    std::string(names::kRefreshRatePrefix) + "1024 x  768",
+    std::string(names::kRefreshRatePrefix) + " 640 x  480",
+    std::string(names::kRefreshRatePrefix) + "1024,768",
     "\\Device\\Video0", "\\Device\\Video1", "\\DEVICE\\VIDEO2\\extra",
     "VgaCompatible",
 };
@@ -101,7 +111,8 @@ const std::vector<std::string> kTexts = {
     "\\Registry\\Machine\\" + kNtService + "\\Device1",
     "\\Registry\\Machine\\" + kNtService, "\\Registry\\Machine\\..\\\\",
     "System32\\drivers\\banshee.sys", "4.06.00.0318", "N/A", "84", "100",
-    "166", "167", "3", "1.300000", "0.950000", "5.0", "-1",
+    "166", "167", "3", "1.300000", "0.950000", "5.0", "-1", "60", "75",
+    "85", "160", "8", "16", "60,75", "4194304",
     Utf16("3Dfx Voodoo Banshee"), Utf16("3DFX VOODOO BANSHEE"),
     Utf16("3Dfx Voodoo Banshee II"),
 };
@@ -207,7 +218,46 @@ void PutFiles(FuzzedDataProvider& input, Machine& machine) {
 
 enum Entry { kKey, kValue, kBanshee95, kBansheeNT, kEntryCount };
 
+// Mostly the sizes and depths the display list really holds.
+os::DisplayMode Mode(FuzzedDataProvider& input) {
+  static const std::vector<std::uint32_t> kDepths = {8, 16, 24, 32, 4, 0};
+  static const std::vector<std::uint32_t> kRates = {0, 1, 60, 75, 85, 160};
+  os::DisplayMode mode;
+  mode.bitsPerPixel = Pick(input, kDepths);
+  if (input.ConsumeIntegralInRange(0, 7) == 0) {
+    mode.width = input.ConsumeIntegral<std::uint32_t>();
+    mode.height = input.ConsumeIntegral<std::uint32_t>();
+  } else {
+    const std::vector<os::DisplayMode> wine = fakes::WineDesktopModes();
+    const os::DisplayMode& size = Pick(input, wine);
+    mode.width = size.width;
+    mode.height = size.height;
+  }
+  mode.frequency = input.ConsumeIntegralInRange(0, 7) == 0
+                       ? input.ConsumeIntegral<std::uint32_t>()
+                       : Pick(input, kRates);
+  return mode;
+}
+
 }  // namespace
+
+void DecodeDisplay(FuzzedDataProvider& input, fakes::FakeDisplay& display) {
+  if (input.ConsumeBool()) return;
+  display.modes.clear();
+  const std::size_t count = input.ConsumeIntegralInRange<std::size_t>(0, 40);
+  for (std::size_t i = 0; i < count; ++i) display.modes.push_back(Mode(input));
+  const std::size_t refused = input.ConsumeIntegralInRange<std::size_t>(0, 3);
+  for (std::size_t i = 0; i < refused; ++i)
+    display.refused.push_back(Mode(input));
+  const os::DisplayMode desktop =
+      display.modes.empty() || input.ConsumeIntegralInRange(0, 3) == 0
+          ? Mode(input)
+          : Pick(input, display.modes);
+  display.screen = {static_cast<int>(desktop.bitsPerPixel),
+                    static_cast<int>(desktop.width),
+                    static_cast<int>(desktop.height)};
+  display.stored = desktop;
+}
 
 void Decode(FuzzedDataProvider& input, Machine& machine) {
   PutFiles(input, machine);

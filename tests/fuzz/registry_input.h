@@ -15,6 +15,10 @@ namespace fuzz {
 // so that the input reaches the program's reads rather than unrelated keys.
 void Decode(FuzzedDataProvider& input, Machine& machine);
 
+// The display's mode list (sizes and depths, rates, modes it refuses) and the
+// desktop's mode, which need not be one the list holds; or Wine's desktop.
+void DecodeDisplay(FuzzedDataProvider& input, fakes::FakeDisplay& display);
+
 // Stops the run as a crash when a property does not hold.
 void Require(bool holds, const char* property);
 
