@@ -1,26 +1,20 @@
 // The Display page on any registry, display-mode list and desktop mode, on
 // either family.
 #include "fuzz/page_run.h"
-#include "fuzz/registry_input.h"
 #include "pages/display/my_page3.h"
 #include "res/controls.h"
 #include "res/resource.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
-  FuzzedDataProvider input(data, size);
-  Machine machine;
-  if (input.ConsumeBool()) machine.UseNT();
-  fuzz::DecodeDisplay(input, machine.display);
-  fuzz::Decode(input, machine);
-  fuzz::RunPage(input, machine,
-                {IDD_DISPLAY,
-                 {IDC_DISPLAY_DEFAULT, IDC_DISPLAY_RESET, IDC_DISPLAY_APPLY},
-                 [](os::Services& services) {
-                   return std::make_unique<CMyPage3>(services);
-                 },
-                 {kRefreshWillChangeMessage,
-                  kKeepRefreshMessage, kCannotChangeRefreshMessage,
-                  kCannotSetModeMessage, kKeepModeMessage}});
-  return 0;
+  return fuzz::FuzzPage(
+      data, size,
+      {IDD_DISPLAY,
+       {IDC_DISPLAY_DEFAULT, IDC_DISPLAY_RESET, IDC_DISPLAY_APPLY},
+       [](os::Services& services) {
+         return std::make_unique<CMyPage3>(services);
+       },
+       {kRefreshWillChangeMessage, kKeepRefreshMessage,
+        kCannotChangeRefreshMessage, kCannotSetModeMessage, kKeepModeMessage},
+       true});
 }

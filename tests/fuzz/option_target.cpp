@@ -1,6 +1,5 @@
 // The Option page on any registry and desktop mode, on either family.
 #include "fuzz/page_run.h"
-#include "fuzz/registry_input.h"
 #include "pages/option/memory_size.h"
 #include "pages/option/my_page2.h"
 #include "res/controls.h"
@@ -9,17 +8,13 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
-  FuzzedDataProvider input(data, size);
-  Machine machine;
-  if (input.ConsumeBool()) machine.UseNT();
-  fuzz::DecodeDisplay(input, machine.display);
-  fuzz::Decode(input, machine);
-  fuzz::RunPage(input, machine,
-                {IDD_OPTION,
-                 {IDC_OPTION_DEFAULT, IDC_OPTION_RESET, IDC_OPTION_APPLY},
-                 [](os::Services& services) {
-                   return std::make_unique<CMyPage2>(services);
-                 },
-                 {ui::kRestartQuestion, memory_size::kWideDesktopMessage}});
-  return 0;
+  return fuzz::FuzzPage(
+      data, size,
+      {IDD_OPTION,
+       {IDC_OPTION_DEFAULT, IDC_OPTION_RESET, IDC_OPTION_APPLY},
+       [](os::Services& services) {
+         return std::make_unique<CMyPage2>(services);
+       },
+       {ui::kRestartQuestion, memory_size::kWideDesktopMessage},
+       true});
 }

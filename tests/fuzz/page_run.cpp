@@ -120,4 +120,15 @@ void RunPage(FuzzedDataProvider& input, Machine& machine,
   Require(machine.registry.OpenHandles() == 0, "every key is closed");
 }
 
+int FuzzPage(const std::uint8_t* data, std::size_t size,
+             const PageUnderTest& page) {
+  FuzzedDataProvider input(data, size);
+  Machine machine;
+  if (input.ConsumeBool()) machine.UseNT();
+  if (page.decidesDisplay) DecodeDisplay(input, machine.display);
+  Decode(input, machine);
+  RunPage(input, machine, page);
+  return 0;
+}
+
 }  // namespace fuzz

@@ -21,6 +21,8 @@ struct PageUnderTest {
   PageFactory make;
   // The only messages the page may show.
   std::set<std::string> messages;
+  // Whether the input also decides the display-mode list and the desktop.
+  bool decidesDisplay = false;
 };
 
 // One life of a settings page on the machine: initialise and activate,
@@ -30,6 +32,10 @@ struct PageUnderTest {
 // created page shows from the registry: what Apply stored reads back as
 // what the page held. No key may stay open.
 void RunPage(FuzzedDataProvider& input, Machine& machine,
+             const PageUnderTest& page);
+// A whole fuzz input for a page: the Windows family, the display when the
+// page reads it, the registry, then one life of the page.
+int FuzzPage(const std::uint8_t* data, std::size_t size,
              const PageUnderTest& page);
 
 }  // namespace fuzz

@@ -1,6 +1,5 @@
 // The Performance page on any registry and start-up file, on either family.
 #include "fuzz/page_run.h"
-#include "fuzz/registry_input.h"
 #include "pages/performance/my_page1.h"
 #include "res/controls.h"
 #include "res/resource.h"
@@ -8,16 +7,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
-  FuzzedDataProvider input(data, size);
-  Machine machine;
-  if (input.ConsumeBool()) machine.UseNT();
-  fuzz::Decode(input, machine);
-  fuzz::RunPage(input, machine,
-                {IDD_PERFORMANCE,
-                 {IDC_PERF_DEFAULT, IDC_PERF_RESET, IDC_PERF_APPLY},
-                 [](os::Services& services) {
-                   return std::make_unique<CMyPage1>(services);
-                 },
-                 {ui::kRestartQuestion}});
-  return 0;
+  return fuzz::FuzzPage(data, size,
+                        {IDD_PERFORMANCE,
+                         {IDC_PERF_DEFAULT, IDC_PERF_RESET, IDC_PERF_APPLY},
+                         [](os::Services& services) {
+                           return std::make_unique<CMyPage1>(services);
+                         },
+                         {ui::kRestartQuestion}});
 }
