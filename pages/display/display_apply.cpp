@@ -76,14 +76,13 @@ void CMyPage3::ApplyDisplayNT() {
   WriteText(services().registry, names::kCommon, names::kLinkRgb3,
             flags::Text(gamma_.linked));
   for (const std::string& card : TargetCards()) {
-    std::string devicePath;
     CRegistryKey key(services().registry);
     if (key.Open(kMachine, CardKey(family_, card)) != os::error::kSuccess)
       continue;
     for (int row = 0; row < display::kRows; ++row)
       if (rates[row] != 0) key.SetDword(display::RateValueName(row), rates[row]);
-    key.QueryText(names::kDevicePath, devicePath);
     key.Close();
+    const std::string devicePath = DevicePath(services().registry, card);
     if (!devicePath.empty()) WriteGamma(devicePath);
   }
 

@@ -36,9 +36,9 @@ void CMyPage3::FillModeListsNT(std::string& devicePath) {
   desktop_.ReadDesktopMode();
   std::uint32_t hertz = 0;
   bool rateRead = false;
+  devicePath = DevicePath(services().registry, selected_);
   CRegistryKey key(services().registry);
   if (key.Open(kMachine, CardKey(family_, selected_)) == os::error::kSuccess) {
-    key.QueryText(names::kDevicePath, devicePath);
     rateRead = key.QueryDword(display::RateValueName(desktop_.width,
                                                      desktop_.height),
                               hertz) == os::error::kSuccess;

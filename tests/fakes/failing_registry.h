@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "os/registry.h"
+#include "fakes/forwarding_registry.h"
 
 namespace fakes {
 
@@ -12,9 +12,9 @@ namespace fakes {
 // FailCall returns the given error code instead of reaching the registry.
 // DenyRoot makes every open under a root fail, as for an account without
 // the rights KEY_ALL_ACCESS asks for. Closing and enumerating always pass.
-class FailingRegistry : public os::Registry {
+class FailingRegistry : public ForwardingRegistry {
  public:
-  explicit FailingRegistry(os::Registry& inner) : inner_(inner) {}
+  using ForwardingRegistry::ForwardingRegistry;
 
   void FailCall(std::size_t number, long code) {
     failAt_ = number;
@@ -31,40 +31,31 @@ class FailingRegistry : public os::Registry {
   long CreateKey(os::Root root, const std::string& path, os::KeyOption option,
                  os::KeyHandle& key) override {
     if (const long error = Open(root)) return error;
-    return inner_.CreateKey(root, path, option, key);
+    return ForwardingRegistry::CreateKey(root, path, option, key);
   }
   long OpenKey(os::Root root, const std::string& path,
                os::KeyHandle& key) override {
     if (const long error = Open(root)) return error;
-    return inner_.OpenKey(root, path, key);
+    return ForwardingRegistry::OpenKey(root, path, key);
   }
-  long CloseKey(os::KeyHandle key) override { return inner_.CloseKey(key); }
   long QueryValue(os::KeyHandle key, const std::string& name,
                   os::ValueType* type, unsigned char* data,
                   std::uint32_t& size) override {
     if (const long error = Count()) return error;
-    return inner_.QueryValue(key, name, type, data, size);
+    return ForwardingRegistry::QueryValue(key, name, type, data, size);
   }
   long SetValue(os::KeyHandle key, const std::string& name, os::ValueType type,
                 const unsigned char* data, std::uint32_t size) override {
     if (const long error = Count()) return error;
-    return inner_.SetValue(key, name, type, data, size);
-  }
-  long EnumKey(os::KeyHandle key, std::uint32_t index, char* name,
-               std::uint32_t nameSize) override {
-    return inner_.EnumKey(key, index, name, nameSize);
-  }
-  long EnumValue(os::KeyHandle key, std::uint32_t index, char* name,
-                 std::uint32_t& nameLength) override {
-    return inner_.EnumValue(key, index, name, nameLength);
+    return ForwardingRegistry::SetValue(key, name, type, data, size);
   }
   long DeleteValue(os::KeyHandle key, const std::string& name) override {
     if (const long error = Count()) return error;
-    return inner_.DeleteValue(key, name);
+    return ForwardingRegistry::DeleteValue(key, name);
   }
   long DeleteKey(os::KeyHandle key, const std::string& subkey) override {
     if (const long error = Count()) return error;
-    return inner_.DeleteKey(key, subkey);
+    return ForwardingRegistry::DeleteKey(key, subkey);
   }
 
  private:
@@ -81,7 +72,6 @@ class FailingRegistry : public os::Registry {
     return calls_ == failAt_ ? code_ : os::error::kSuccess;
   }
 
-  os::Registry& inner_;
   std::size_t calls_ = 0;
   std::size_t failAt_ = 0;
   long code_ = os::error::kSuccess;

@@ -5,49 +5,32 @@
 #include <string>
 #include <vector>
 
-#include "os/registry.h"
+#include "fakes/forwarding_registry.h"
 
 // Passes every call to a registry and writes down, in order, each value it
 // sets or deletes: "set <key>\<name> <type:bytes>" and "del <key>\<name>",
 // the key under HKEY_CURRENT_USER prefixed "HKCU:".
-class RegistryLog : public os::Registry {
+class RegistryLog : public fakes::ForwardingRegistry {
  public:
-  explicit RegistryLog(os::Registry& inner) : inner_(inner) {}
+  using ForwardingRegistry::ForwardingRegistry;
 
   long CreateKey(os::Root root, const std::string& path, os::KeyOption option,
                  os::KeyHandle& key) override {
-    return Named(root, path, key, inner_.CreateKey(root, path, option, key));
+    return Named(root, path, key, ForwardingRegistry::CreateKey(root, path, option, key));
   }
   long OpenKey(os::Root root, const std::string& path,
                os::KeyHandle& key) override {
-    return Named(root, path, key, inner_.OpenKey(root, path, key));
-  }
-  long CloseKey(os::KeyHandle key) override { return inner_.CloseKey(key); }
-  long QueryValue(os::KeyHandle key, const std::string& name,
-                  os::ValueType* type, unsigned char* data,
-                  std::uint32_t& size) override {
-    return inner_.QueryValue(key, name, type, data, size);
+    return Named(root, path, key, ForwardingRegistry::OpenKey(root, path, key));
   }
   long SetValue(os::KeyHandle key, const std::string& name, os::ValueType type,
                 const unsigned char* data, std::uint32_t size) override {
     writes.push_back("set " + paths_[key] + "\\" + name + " " +
                      Describe(type, data, size));
-    return inner_.SetValue(key, name, type, data, size);
-  }
-  long EnumKey(os::KeyHandle key, std::uint32_t index, char* name,
-               std::uint32_t nameSize) override {
-    return inner_.EnumKey(key, index, name, nameSize);
-  }
-  long EnumValue(os::KeyHandle key, std::uint32_t index, char* name,
-                 std::uint32_t& nameLength) override {
-    return inner_.EnumValue(key, index, name, nameLength);
+    return ForwardingRegistry::SetValue(key, name, type, data, size);
   }
   long DeleteValue(os::KeyHandle key, const std::string& name) override {
     writes.push_back("del " + paths_[key] + "\\" + name);
-    return inner_.DeleteValue(key, name);
-  }
-  long DeleteKey(os::KeyHandle key, const std::string& subkey) override {
-    return inner_.DeleteKey(key, subkey);
+    return ForwardingRegistry::DeleteValue(key, name);
   }
 
   std::vector<std::string> writes;
@@ -80,6 +63,5 @@ class RegistryLog : public os::Registry {
     return hex;
   }
 
-  os::Registry& inner_;
   std::map<os::KeyHandle, std::string> paths_;
 };
