@@ -1,7 +1,9 @@
 #include "os/win32/win32_shell.h"
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
+
+#include "os/win32/system_function.h"
 
 namespace os {
 
@@ -33,8 +35,8 @@ bool Win32Shell::RestoreWindow(const std::string& caption) {
 }
 
 Answer Win32Shell::ShowMessage(const std::string& caption,
-                              const std::string& text, Buttons buttons,
-                              Icon icon) {
+                               const std::string& text, Buttons buttons,
+                               Icon icon) {
   switch (MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(),
                       MessageBoxStyle(buttons, icon))) {
     case IDYES:
@@ -49,8 +51,12 @@ Answer Win32Shell::ShowMessage(const std::string& caption,
 }
 
 void Win32Shell::OpenWebPage(const std::string& address) {
-  ShellExecuteA(nullptr, nullptr, address.c_str(), nullptr, nullptr,
-                SW_SHOWNORMAL);
+  using ExecuteFunction =
+      HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+  const auto execute =
+      SystemFunction<ExecuteFunction>("shell32.dll", "ShellExecuteA");
+  if (execute == nullptr) return;
+  execute(nullptr, nullptr, address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void Win32Shell::BroadcastSettingChange(const std::string& area,

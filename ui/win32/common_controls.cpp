@@ -1,18 +1,21 @@
 #include "ui/win32/common_controls.h"
 
+#include "os/win32/system_function.h"
+
 namespace ui {
+namespace {
+constexpr char kLibrary[] = "comctl32.dll";
+}  // namespace
 
 bool CommonControls::Load() {
   if (propertySheet_ != nullptr) return true;
-  const HMODULE library = LoadLibraryA("comctl32.dll");
-  if (library == nullptr) return false;
   using InitFunction = void(WINAPI*)();
-  const auto init = reinterpret_cast<InitFunction>(
-      reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControls")));
-  createPage_ = reinterpret_cast<CreatePageFunction>(reinterpret_cast<void*>(
-      GetProcAddress(library, "CreatePropertySheetPageA")));
-  propertySheet_ = reinterpret_cast<PropertySheetFunction>(
-      reinterpret_cast<void*>(GetProcAddress(library, "PropertySheetA")));
+  const auto init =
+      os::SystemFunction<InitFunction>(kLibrary, "InitCommonControls");
+  createPage_ = os::SystemFunction<CreatePageFunction>(
+      kLibrary, "CreatePropertySheetPageA");
+  propertySheet_ =
+      os::SystemFunction<PropertySheetFunction>(kLibrary, "PropertySheetA");
   if (init == nullptr || createPage_ == nullptr || propertySheet_ == nullptr) {
     propertySheet_ = nullptr;
     return false;

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "os/win32/system_function.h"
 #include "res/resource.h"
 #include "ui/win32/page_dialog.h"
 
@@ -14,6 +15,8 @@ namespace {
 
 constexpr char kSheetProperty[] = "KvartuneSheet";
 constexpr int kApplyNowId = 12321;
+// Posted by AddTrayIcon: the icon is added once the window is up.
+constexpr UINT kAddTrayIconMessage = WM_APP;
 
 // The property sheet's creation callbacks carry no pointer of their own;
 // the one sheet being created is kept here until its window exists.
@@ -84,8 +87,7 @@ void Win32Sheet::Initialize(HWND window) {
       window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)));
 
   SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-  SendMessageA(window, WM_SETICON, ICON_SMALL,
-               reinterpret_cast<LPARAM>(icon_));
+  SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
   for (int id : {IDOK, kApplyNowId, IDCANCEL, IDHELP}) {
     if (HWND button = GetDlgItem(window, id)) DestroyWindow(button);
   }
@@ -103,6 +105,13 @@ LRESULT CALLBACK Win32Sheet::WindowProc(HWND window, UINT message,
 }
 
 LRESULT Win32Sheet::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kAddTrayIconMessage) {
+    if (trayPending_) {
+      trayPending_ = false;
+      NotifyTray(NIM_ADD);
+    }
+    return 0;
+  }
   if (message == trayMessage_) {
     handler_->OnTrayNotify(static_cast<unsigned>(wParam),
                            static_cast<unsigned>(lParam));
@@ -130,8 +139,7 @@ LRESULT Win32Sheet::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYDRAGICON:
       return reinterpret_cast<LRESULT>(icon_);
     case WM_COMMAND:
-      if (HIWORD(wParam) == 0 && handler_->OnCommand(LOWORD(wParam)))
-        return 0;
+      if (HIWORD(wParam) == 0 && handler_->OnCommand(LOWORD(wParam))) return 0;
       break;
     case WM_NCDESTROY: {
       const HWND window = window_;
@@ -153,8 +161,10 @@ void Win32Sheet::PaintIconic() {
   SendMessageA(window_, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
   RECT client;
   GetClientRect(window_, &client);
-  const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
-  const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+  const int x =
+      (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+  const int y =
+      (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
   DrawIcon(dc, x, y, icon_);
   EndPaint(window_, &paint);
 }
@@ -163,24 +173,37 @@ void Win32Sheet::Hide() { ShowWindow(window_, SW_HIDE); }
 
 void Win32Sheet::Destroy() { DestroyWindow(window_); }
 
+// shell32, which the tray needs, takes a good share of a start to load
+// (under Wine about as long as the rest of the process start), so it is
+// loaded and the icon added only after the main window is shown.
 void Win32Sheet::AddTrayIcon() {
-  NOTIFYICONDATAA icon = {};
-  icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
-  icon.hWnd = window_;
-  icon.uID = kTrayIconId;
-  icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-  icon.uCallbackMessage = trayMessage_;
-  icon.hIcon = icon_;
-  lstrcpynA(icon.szTip, caption_.c_str(), sizeof icon.szTip);
-  Shell_NotifyIconA(NIM_ADD, &icon);
+  trayPending_ = true;
+  PostMessageA(window_, kAddTrayIconMessage, 0, 0);
 }
 
 void Win32Sheet::RemoveTrayIcon() {
+  if (trayPending_)
+    trayPending_ = false;
+  else
+    NotifyTray(NIM_DELETE);
+}
+
+void Win32Sheet::NotifyTray(DWORD change) {
+  using NotifyFunction = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAA);
+  const auto notify =
+      os::SystemFunction<NotifyFunction>("shell32.dll", "Shell_NotifyIconA");
+  if (notify == nullptr) return;
   NOTIFYICONDATAA icon = {};
   icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
   icon.hWnd = window_;
   icon.uID = kTrayIconId;
-  Shell_NotifyIconA(NIM_DELETE, &icon);
+  if (change == NIM_ADD) {
+    icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    icon.uCallbackMessage = trayMessage_;
+    icon.hIcon = icon_;
+    lstrcpynA(icon.szTip, caption_.c_str(), sizeof icon.szTip);
+  }
+  notify(change, &icon);
 }
 
 void Win32Sheet::PostCommand(int id) {

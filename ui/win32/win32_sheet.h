@@ -36,6 +36,7 @@ class Win32Sheet : public SheetHost, public SheetWindow {
   void Initialize(HWND window);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void PaintIconic();
+  void NotifyTray(DWORD change);
 
   HINSTANCE instance_;
   CommonControls commonControls_;
@@ -45,6 +46,7 @@ class Win32Sheet : public SheetHost, public SheetWindow {
   SheetHandler* handler_ = nullptr;
   HWND window_ = nullptr;
   WNDPROC baseProc_ = nullptr;
+  bool trayPending_ = false;  // added, not yet shown in the tray
 };
 
 }  // namespace ui
