@@ -1,7 +1,7 @@
 #include "os/win32/win32_shell.h"
 
-#include <shellapi.h>
 #include <windows.h>
+#include <shellapi.h>
 
 #include "os/win32/system_function.h"
 
