@@ -232,8 +232,15 @@ TEST_F(Win32SheetTest, TrayIconComesAndGoes) {
   Create(true);
   EXPECT_FALSE(TrayIconExists(window));
   sheet.window->AddTrayIcon();
+  Pump();
   EXPECT_TRUE(TrayIconExists(window));
   sheet.window->RemoveTrayIcon();
+  EXPECT_FALSE(TrayIconExists(window));
+
+  // Removed before the window got round to adding it: it never comes.
+  sheet.window->AddTrayIcon();
+  sheet.window->RemoveTrayIcon();
+  Pump();
   EXPECT_FALSE(TrayIconExists(window));
 }
 

@@ -1,8 +1,9 @@
 // Measures how long kvtune.exe takes from its process start to its visible
 // main window on a Windows 98 PC with one Banshee, against the bare sheet
-// (bare_sheet.cpp) in the same prefix: runs alternate, one line a pair, then
-// both medians and their ratio. The argument is the number of pairs (9 when
-// none is given).
+// (bare_sheet.cpp) in the same prefix, once with its empty pages and once
+// with the program's page dialogs: the three run in turn, one line a round,
+// then the medians and their ratios. The argument is the number of rounds
+// (9 when none is given).
 #include <windows.h>
 
 #include <algorithm>
@@ -45,9 +46,10 @@ bool CloseBareSheet(e2e::ProgramRun& program, HWND sheet) {
 
 struct Contender {
   std::string path;
+  std::string arguments;
   const char* title;
   bool (*end)(e2e::ProgramRun&, HWND);
-  std::vector<double> times;
+  std::vector<double> times = {};
 };
 
 // One start up to the visible window, then the end; false when either
@@ -55,7 +57,7 @@ struct Contender {
 bool Run(Contender& contender) {
   LARGE_INTEGER start, shown;
   QueryPerformanceCounter(&start);
-  e2e::ProgramRun program(contender.path);
+  e2e::ProgramRun program(contender.path, contender.arguments);
   const HWND sheet = program.WaitForWindow(e2e::kDialogClass, contender.title);
   QueryPerformanceCounter(&shown);
   if (sheet == nullptr || !contender.end(program, sheet)) {
@@ -69,23 +71,34 @@ bool Run(Contender& contender) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int pairs = argc > 1 ? std::atoi(argv[1]) : 9;
-  if (pairs < 1 || !e2e::SeedMachine({"win98-one-banshee"})) return 2;
-  Contender program{e2e::ProgramPath(), e2e::kTitle.c_str(), UnloadProgram};
-  Contender bare{e2e::BareSheetPath(), kBareSheetTitle, CloseBareSheet};
-  for (int pair = 0; pair < pairs; ++pair) {
-    // Each goes first in every other pair.
-    Contender& first = pair % 2 == 0 ? program : bare;
-    Contender& second = pair % 2 == 0 ? bare : program;
-    if (!Run(first) || !Run(second)) return 1;
-    std::printf("pair %d: kvtune %.0f ms, bare sheet %.0f ms\n", pair + 1,
-                program.times.back(), bare.times.back());
+  const int rounds = argc > 1 ? std::atoi(argv[1]) : 9;
+  if (rounds < 1 || !e2e::SeedMachine({"win98-one-banshee"})) return 2;
+  Contender program{e2e::ProgramPath(), "", e2e::kTitle.c_str(),
+                    UnloadProgram};
+  Contender bare{e2e::BareSheetPath(), "", kBareSheetTitle, CloseBareSheet};
+  Contender pages{e2e::BareSheetPath(), e2e::ProgramPath(), kBareSheetTitle,
+                  CloseBareSheet};
+  Contender* order[] = {&program, &bare, &pages};
+  for (int round = 0; round < rounds; ++round) {
+    // Each goes first, second and third in turn.
+    for (int turn = 0; turn < 3; ++turn)
+      if (!Run(*order[(round + turn) % 3])) return 1;
+    std::printf("round %d: kvtune %.0f ms, bare sheet %.0f ms, "
+                "with the program's pages %.0f ms\n",
+                round + 1, program.times.back(), bare.times.back(),
+                pages.times.back());
   }
   const double programMedian = Median(program.times);
   const double bareMedian = Median(bare.times);
-  std::printf("medians of %d pairs: kvtune %.0f ms, bare sheet %.0f ms, "
-              "ratio %.2f (polled every %lu ms)\n",
-              pairs, programMedian, bareMedian, programMedian / bareMedian,
-              static_cast<unsigned long>(e2e::kPollInterval));
+  const double pagesMedian = Median(pages.times);
+  std::printf("medians of %d rounds (polled every %lu ms): kvtune %.0f ms, "
+              "bare sheet %.0f ms, bare sheet with the program's pages "
+              "%.0f ms\n",
+              rounds, static_cast<unsigned long>(e2e::kPollInterval),
+              programMedian, bareMedian, pagesMedian);
+  std::printf("kvtune / bare sheet %.2f; kvtune / with the program's pages "
+              "%.2f; the pages alone / bare sheet %.2f\n",
+              programMedian / bareMedian, programMedian / pagesMedian,
+              pagesMedian / bareMedian);
   return 0;
 }
