@@ -1,7 +1,11 @@
 #!/usr/bin/env python3
 """Every import of the release executable exists on both Windows 95 and
 NT 4.0, by the export lists in the compat folder; imports that are stubs on
-Windows 9x are reported as warnings."""
+Windows 9x are reported as warnings. The DLLs the program loads itself and
+the functions it looks up there by name are read from the executable's
+strings: each such DLL needs an export list here, each function found in
+one is reported, and no string may name a function that both systems
+lack."""
 import os
 import re
 import subprocess
@@ -40,14 +44,21 @@ with open(os.path.join(compat, "win9x-caveats.tsv"), encoding="utf-8") as f:
             cols = line.rstrip("\n").split("\t")
             caveats[(cols[0].lower().removesuffix(".dll"), cols[1])] = cols[2]
 
+
+
+def export_list(dll):
+    """The path of the DLL's export list, None when there is none."""
+    lists = [os.path.join(baseline, f"{dll}.txt"),
+             os.path.join(baseline, f"{dll}-SUPERSET.txt")]
+    return next((p for p in lists if os.path.exists(p)), None)
+
+
 problems = []
 for dll, functions in sorted(imports.items()):
     if not functions:
         problems.append(f"{dll}: no import rows read")
         continue
-    lists = [os.path.join(baseline, f"{dll}.txt"),
-             os.path.join(baseline, f"{dll}-SUPERSET.txt")]
-    known = next((p for p in lists if os.path.exists(p)), None)
+    known = export_list(dll)
     if known is None:
         problems.append(f"{dll}: no export list for this DLL")
         continue
@@ -59,6 +70,24 @@ for dll, functions in sorted(imports.items()):
             problems.append(f"{dll}!{fn}: missing from Windows 95 and NT 4.0")
         if (dll, fn) in caveats:
             print(f"warning: {dll}!{fn}: {caveats[(dll, fn)]} on Windows 9x")
+
+# Loaded at run time: a DLL named in the executable's strings, and the
+# functions of its export list that the strings name too.
+strings = set(re.findall(rb"[A-Za-z0-9_.]{4,}", open(exe, "rb").read()))
+strings = {t.decode() for t in strings}
+not_loaded = names(os.path.join(compat, "named-not-loaded.txt"))
+for dll in sorted({t.lower().removesuffix(".dll") for t in strings
+                   if t.lower().endswith(".dll")} - set(imports) - not_loaded):
+    known = export_list(dll)
+    if known is None:
+        problems.append(f"{dll}: loaded at run time, no export list for it")
+        continue
+    found = sorted(strings & names(known))
+    print(f"{dll}, loaded at run time: {', '.join(found) or 'no function'}")
+for entry in sorted(denied):
+    if entry.split("!")[-1] in strings:
+        problems.append(f"{entry}: named in the executable, missing from "
+                        "Windows 95 and NT 4.0")
 
 for p in problems:
     print(p)
