@@ -1,20 +1,18 @@
 #include <gtest/gtest.h>
 
-#include "machine.h"
-#include "page_fixture.h"
+#include "page_test.h"
 #include "pages/configuration/my_page4.h"
 #include "res/controls.h"
 
 namespace {
 
-constexpr os::Root kMachine = os::Root::LocalMachine;
-const std::string kCommon = "Software\\Quillfeld\\Kvartune\\common";
-const std::string kCards = "Software\\Quillfeld\\Kvartune\\Display\\";
+const std::string& kCards = kDisplayCards;
 const char kRun[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\run";
 
-class ConfigurationPageTest : public ::testing::Test, protected Machine {
+class ConfigurationPageTest : public PageTest<CMyPage4> {
  protected:
-  void SetUp() override { DeclareDialog(controls, 1003); }
+  ConfigurationPageTest()
+      : PageTest(1003, IDC_CONFIG_APPLY, IDC_CONFIG_RESET) {}
 
   void Card(const std::string& card, const std::string& version,
             const std::string& revision) {
@@ -36,30 +34,7 @@ class ConfigurationPageTest : public ::testing::Test, protected Machine {
     Common("glide3version", "N/A");
     Common("directxversion", "4.06.00.0318");
   }
-  CMyPage4& Show() {
-    page_ = std::make_unique<CMyPage4>(services);
-    page_->Bind(controls);
-    page_->OnInitDialog();
-    page_->OnSetActive();
-    return *page_;
-  }
-  void Click(int id) { page_->OnCommand(id, 0); }
-  void Choose(int index) {
-    controls.SetCurrentIndex(IDC_CARD_COMBO, index);
-    page_->OnCommand(IDC_CARD_COMBO, 1);
-  }
-  void Toggle(int id) {
-    controls.SetCheck(id, !controls.IsChecked(id));
-    Click(id);
-  }
-  bool ApplyEnabled() {
-    const bool apply = controls.IsEnabled(IDC_CONFIG_APPLY);
-    EXPECT_EQ(apply, controls.IsEnabled(IDC_CONFIG_RESET));
-    return apply;
-  }
-
-  fakes::FakeControls controls;
-  std::unique_ptr<CMyPage4> page_;
+  void Choose(int index) { PageTest::Choose(IDC_CARD_COMBO, index); }
 };
 
 TEST_F(ConfigurationPageTest, ShowsTheStoredStateWithSpacedVersions) {
@@ -149,7 +124,7 @@ TEST_F(ConfigurationPageTest, SelectWithoutACurrentEntryAsksForACard) {
   TwoCards();
   Show();
   controls.SetCurrentIndex(IDC_CARD_COMBO, -1);
-  page_->OnCommand(IDC_CARD_COMBO, 1);
+  page->OnCommand(IDC_CARD_COMBO, 1);
   ASSERT_EQ(1u, shell.messages.size());
   EXPECT_EQ("Need to select Banshee card", shell.messages[0].text);
   EXPECT_EQ("kvtune", shell.messages[0].caption);

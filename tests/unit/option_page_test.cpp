@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "machine.h"
-#include "page_fixture.h"
+#include "page_test.h"
 #include "pages/option/memory_size.h"
 #include "pages/option/my_page2.h"
 #include "res/controls.h"
@@ -9,17 +8,11 @@
 
 namespace {
 
-constexpr os::Root kMachine = os::Root::LocalMachine;
-const std::string kCommon = "Software\\Quillfeld\\Kvartune\\common";
-const std::string kDriver =
-    "System\\CurrentControlSet\\Services\\Class\\Display\\";
 const std::string kDevice = "System\\CurrentControlSet\\Services\\banshee\\";
-const std::string kDisplayCards = "Software\\Quillfeld\\Kvartune\\Display\\";
-const std::string kDeviceCards = "Software\\Quillfeld\\Kvartune\\Device\\";
 
-class OptionPageTest : public ::testing::Test, protected Machine {
+class OptionPageTest : public PageTest<CMyPage2> {
  protected:
-  void SetUp() override { DeclareDialog(controls, 1001); }
+  OptionPageTest() : PageTest(1001, IDC_OPTION_APPLY, IDC_OPTION_RESET) {}
 
   // Windows 95/98 cards 0000 and 0001, the second one selected.
   void TwoCards95() {
@@ -37,28 +30,12 @@ class OptionPageTest : public ::testing::Test, protected Machine {
     }
     registry.PutText(kMachine, kCommon, "selecteddisplay", "Video1");
   }
-  void Show() {
-    page_ = std::make_unique<CMyPage2>(services);
-    page_->Bind(controls);
-    page_->OnInitDialog();
-    page_->OnSetActive();
-  }
-  void Click(int id) { page_->OnCommand(id, 0); }
-  void Toggle(int id) {
-    controls.SetCheck(id, !controls.IsChecked(id));
-    Click(id);
-  }
   // Up-down steps, each as its notification's delta.
   void Step(std::initializer_list<int> deltas) {
     for (int delta : deltas)
-      EXPECT_EQ(0, page_->OnDeltaPos(IDC_MEMORY_SIZE_SPIN, delta));
+      EXPECT_EQ(0, page->OnDeltaPos(IDC_MEMORY_SIZE_SPIN, delta));
   }
   std::string Size() { return controls.Text(IDC_MEMORY_SIZE); }
-  bool ApplyEnabled() {
-    const bool apply = controls.IsEnabled(IDC_OPTION_APPLY);
-    EXPECT_EQ(apply, controls.IsEnabled(IDC_OPTION_RESET));
-    return apply;
-  }
   // The 25 check boxes that nothing ever enables, checks or stores.
   void ExpectInertBoxesUntouched() {
     for (const expected::Control& box : expected::Controls()) {
@@ -69,9 +46,6 @@ class OptionPageTest : public ::testing::Test, protected Machine {
       EXPECT_FALSE(controls.IsChecked(box.id)) << box.id;
     }
   }
-
-  fakes::FakeControls controls;
-  std::unique_ptr<CMyPage2> page_;
 };
 
 // One card per case, selected in turn as the Configuration page would, and
@@ -108,7 +82,7 @@ TEST_F(OptionPageTest, Load95ShowsTheSelectedCardsSizeAndSwitch) {
     SCOPED_TRACE(c.card);
     registry.PutText(kMachine, kCommon, "selecteddisplay", c.card);
     Toggle(IDC_LDELAY);
-    page_->OnSetActive();
+    page->OnSetActive();
     EXPECT_EQ(c.shown, Size());
     EXPECT_EQ(c.checked, controls.IsChecked(IDC_LDELAY));
     EXPECT_TRUE(controls.IsEnabled(IDC_MEMORY_SIZE_SPIN));
@@ -239,7 +213,7 @@ TEST_F(OptionPageTest, StepsBetweenDefaultAndSixteen) {
     else
       registry.Put(kMachine, kDriver + "0001\\DEFAULT", "memSize",
                    os::ValueType::Dword, {0, 0, 0, 0});
-    page_->OnSetActive();
+    page->OnSetActive();
     Step(c.deltas);
     EXPECT_EQ(c.shown, Size());
     EXPECT_TRUE(ApplyEnabled());
@@ -254,7 +228,7 @@ TEST_F(OptionPageTest, SwitchAndDefaultEnableApplyAndStoreNothing) {
   const std::string before = registry.Dump();
   Toggle(IDC_LDELAY);
   EXPECT_TRUE(ApplyEnabled());
-  page_->OnSetActive();
+  page->OnSetActive();
   Click(IDC_OPTION_DEFAULT);
   EXPECT_EQ("Default", Size());
   EXPECT_FALSE(controls.IsChecked(IDC_LDELAY));
@@ -296,7 +270,7 @@ TEST_F(OptionPageTest, LoadNTShowsTheDevicesSizeWithTheSpinOff) {
                    *c.memorySize);
     else
       registry.PutKey(kMachine, kDevice + "Video1");
-    page_->OnSetActive();
+    page->OnSetActive();
     EXPECT_EQ(c.shown, Size());
     EXPECT_TRUE(controls.IsChecked(IDC_LDELAY));
     EXPECT_FALSE(controls.IsEnabled(IDC_MEMORY_SIZE_SPIN));
@@ -306,7 +280,7 @@ TEST_F(OptionPageTest, LoadNTShowsTheDevicesSizeWithTheSpinOff) {
     ExpectInertBoxesUntouched();
   }
   registry.PutText(kMachine, kCommon, "selecteddisplay", "Video2");
-  page_->OnSetActive();
+  page->OnSetActive();
   EXPECT_EQ("Default", Size());
   EXPECT_FALSE(controls.IsChecked(IDC_LDELAY));
 }
