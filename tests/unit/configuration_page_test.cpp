@@ -21,18 +21,15 @@ class ConfigurationPageTest : public PageTest<CMyPage4> {
     registry.PutText(kMachine, kCards + card, "driverversion", version);
     registry.PutText(kMachine, kCards + card, "HWRevision", revision);
   }
-  void Common(const std::string& name, const std::string& text) {
-    registry.PutText(kMachine, kCommon, name, text);
-  }
   // Two cards recorded at start-up, the second one selected.
   void TwoCards() {
     Card("0000", "4.11.01.1208-1.00", "001");
     Card("0002", "4.12.01.1000-1.00", "002");
-    Common("displaynumber", "2");
-    Common("selecteddisplay", "0002");
-    Common("glide2version", "2.60.00.0321");
-    Common("glide3version", "N/A");
-    Common("directxversion", "4.06.00.0318");
+    PutCommon("displaynumber", "2");
+    PutCommon("selecteddisplay", "0002");
+    PutCommon("glide2version", "2.60.00.0321");
+    PutCommon("glide3version", "N/A");
+    PutCommon("directxversion", "4.06.00.0318");
   }
   void Choose(int index) { PageTest::Choose(IDC_CARD_COMBO, index); }
 };
@@ -61,14 +58,14 @@ TEST_F(ConfigurationPageTest, ShowsTheStoredStateWithSpacedVersions) {
 
 TEST_F(ConfigurationPageTest, OneCardKeepsApplyToAllOffAndStoresZero) {
   Card("0000", "4.11.01.1208-1.00", "001");
-  Common("displaynumber", "1");
-  Common("applyall", "1");
+  PutCommon("displaynumber", "1");
+  PutCommon("applyall", "1");
   Show();
   EXPECT_FALSE(controls.IsEnabled(IDC_APPLY_ALL));
   EXPECT_FALSE(controls.IsChecked(IDC_APPLY_ALL));
   Click(IDC_CONFIG_APPLY);
-  EXPECT_EQ("0", registry.Text(kMachine, kCommon, "applyall"));
-  EXPECT_EQ("0000", registry.Text(kMachine, kCommon, "selecteddisplay"));
+  EXPECT_EQ("0", Common("applyall"));
+  EXPECT_EQ("0000", Common("selecteddisplay"));
   EXPECT_EQ("1", registry.Text(kMachine, kCards + "0000", "kvartune_override"));
 }
 
@@ -79,24 +76,24 @@ TEST_F(ConfigurationPageTest, ApplyToAllWritesTheFlagIntoEveryCard) {
   EXPECT_TRUE(ApplyEnabled());
   Click(IDC_CONFIG_APPLY);
   EXPECT_FALSE(ApplyEnabled());
-  EXPECT_EQ("1", registry.Text(kMachine, kCommon, "applyall"));
+  EXPECT_EQ("1", Common("applyall"));
   EXPECT_EQ("0", registry.Text(kMachine, kCards + "0000", "kvartune_override"));
   EXPECT_EQ("0", registry.Text(kMachine, kCards + "0002", "kvartune_override"));
-  EXPECT_EQ("1", registry.Text(kMachine, kCommon, "loadtray"));
-  EXPECT_EQ("0", registry.Text(kMachine, kCommon, "startmin"));
-  EXPECT_EQ("0", registry.Text(kMachine, kCommon, "loadstartup"));
+  EXPECT_EQ("1", Common("loadtray"));
+  EXPECT_EQ("0", Common("startmin"));
+  EXPECT_EQ("0", Common("loadstartup"));
 }
 
 TEST_F(ConfigurationPageTest, TheSelectedCardAloneWhenApplyToAllIsOff) {
   TwoCards();
-  Common("applyall", "0");
+  PutCommon("applyall", "0");
   Show();
   EXPECT_TRUE(controls.IsEnabled(IDC_APPLY_ALL));
   EXPECT_FALSE(controls.IsChecked(IDC_APPLY_ALL));
   Choose(0);
   Toggle(IDC_OVERRIDE_VENDOR);
   Click(IDC_CONFIG_APPLY);
-  EXPECT_EQ("0000", registry.Text(kMachine, kCommon, "selecteddisplay"));
+  EXPECT_EQ("0000", Common("selecteddisplay"));
   EXPECT_EQ("0", registry.Text(kMachine, kCards + "0000", "kvartune_override"));
   EXPECT_FALSE(registry.Get(kMachine, kCards + "0002", "kvartune_override"));
 }
@@ -134,8 +131,8 @@ TEST_F(ConfigurationPageTest, SelectWithoutACurrentEntryAsksForACard) {
 
 TEST_F(ConfigurationPageTest, DefaultStoresNothingAndResetRestores) {
   TwoCards();
-  Common("loadtray", "0");
-  Common("loadstartup", "1");
+  PutCommon("loadtray", "0");
+  PutCommon("loadstartup", "1");
   registry.PutText(kMachine, kCards + "0002", "kvartune_override", "0");
   Show();
   const std::string before = registry.Dump();
@@ -157,15 +154,15 @@ TEST_F(ConfigurationPageTest, DefaultStoresNothingAndResetRestores) {
 
 TEST_F(ConfigurationPageTest, UncheckingTheTrayClearsStartMinimized) {
   TwoCards();
-  Common("startmin", "1");
+  PutCommon("startmin", "1");
   Show();
   EXPECT_TRUE(controls.IsChecked(IDC_START_MINIMIZED));
   Toggle(IDC_LOAD_TRAY);
   EXPECT_FALSE(controls.IsChecked(IDC_START_MINIMIZED));
   EXPECT_FALSE(controls.IsEnabled(IDC_START_MINIMIZED));
   Click(IDC_CONFIG_APPLY);
-  EXPECT_EQ("0", registry.Text(kMachine, kCommon, "loadtray"));
-  EXPECT_EQ("0", registry.Text(kMachine, kCommon, "startmin"));
+  EXPECT_EQ("0", Common("loadtray"));
+  EXPECT_EQ("0", Common("startmin"));
   Toggle(IDC_LOAD_TRAY);
   EXPECT_TRUE(controls.IsEnabled(IDC_START_MINIMIZED));
 }
@@ -175,11 +172,11 @@ TEST_F(ConfigurationPageTest, LoadAtStartupWritesAndRemovesTheRunEntry) {
   Show();
   Toggle(IDC_LOAD_AT_STARTUP);
   Click(IDC_CONFIG_APPLY);
-  EXPECT_EQ("1", registry.Text(kMachine, kCommon, "loadstartup"));
+  EXPECT_EQ("1", Common("loadstartup"));
   EXPECT_EQ(system.modulePath, registry.Text(kMachine, kRun, "xkvartune"));
   Toggle(IDC_LOAD_AT_STARTUP);
   Click(IDC_CONFIG_APPLY);
-  EXPECT_EQ("0", registry.Text(kMachine, kCommon, "loadstartup"));
+  EXPECT_EQ("0", Common("loadstartup"));
   EXPECT_FALSE(registry.Get(kMachine, kRun, "xkvartune"));
 }
 
@@ -229,7 +226,7 @@ TEST_F(ConfigurationPageTest, ApplyWithoutCardsWritesNoCardKey) {
   EXPECT_TRUE(registry.SubkeyNames(kMachine,
                                    "Software\\Quillfeld\\Kvartune\\Display")
                   .empty());
-  EXPECT_EQ("1", registry.Text(kMachine, kCommon, "applyall"));
+  EXPECT_EQ("1", Common("applyall"));
 }
 
 // A selection edited to name no listed card (a removed one, or a path) must
@@ -237,7 +234,7 @@ TEST_F(ConfigurationPageTest, ApplyWithoutCardsWritesNoCardKey) {
 TEST_F(ConfigurationPageTest, ASelectionOfNoListedCardShowsTheFirstCard) {
   TwoCards();
   for (const char* selection : {"0001", "0000\\D3D"}) {
-    Common("selecteddisplay", selection);
+    PutCommon("selecteddisplay", selection);
     Show();
     EXPECT_EQ(0, controls.CurrentIndex(IDC_CARD_COMBO));
     EXPECT_EQ(" 4.11.01.1208-1.00", controls.Text(IDC_DRIVER_VERSION));
@@ -250,11 +247,11 @@ TEST_F(ConfigurationPageTest, ASelectionOfNoListedCardShowsTheFirstCard) {
 
 TEST_F(ConfigurationPageTest, ApplyWithoutACurrentEntryKeepsTheSelection) {
   TwoCards();
-  Common("applyall", "0");
+  PutCommon("applyall", "0");
   Show();
   controls.SetCurrentIndex(IDC_CARD_COMBO, -1);
   Click(IDC_CONFIG_APPLY);
-  EXPECT_EQ("0002", registry.Text(kMachine, kCommon, "selecteddisplay"));
+  EXPECT_EQ("0002", Common("selecteddisplay"));
   EXPECT_EQ("1", registry.Text(kMachine, kCards + "0002", "kvartune_override"));
   EXPECT_FALSE(registry.Get(kMachine, kCards + "0000", "kvartune_override"));
 }

@@ -34,14 +34,14 @@ class DisplayPageTest : public PageTest<CMyPage3> {
   void Cards95() {
     for (const char* card : {"0000", "0001"})
       registry.PutText(kMachine, kDisplayCards + card, "driverdesc", "Banshee");
-    registry.PutText(kMachine, kCommon, "selecteddisplay", "0000");
+    PutCommon("selecteddisplay", "0000");
   }
   // Windows NT with the cards Video0, Video1 and Video2, Video1 selected.
   void CardsNT() {
     UseNT();
     for (const char* card : {"Video0", "Video1", "Video2"})
       registry.PutText(kMachine, kDeviceCards + card, "DevicePath", kDevicePath);
-    registry.PutText(kMachine, kCommon, "selecteddisplay", "Video1");
+    PutCommon("selecteddisplay", "Video1");
   }
   std::string ModeRate(const std::string& card, const char* depth,
                        const std::string& size) {
@@ -242,7 +242,7 @@ TEST_F(DisplayPageTest, DefaultSelectsTheSecondEntryAndStoresNothing) {
   NTModes(display);
   display.modes.erase(display.modes.begin() + 4);  // 1024 x 768 at 60 Hz only
   registry.PutDword(kMachine, kDeviceCards + "Video1", "REFRESHRATE 800 x  600", 75);
-  registry.PutText(kMachine, kCommon, "checkdispmode", "0");
+  PutCommon("checkdispmode", "0");
   registry.PutText(kMachine, kDevicePath, "SSTH3_RGAMMA", "0.850000");
   Show();
   const std::string before = registry.Dump();
@@ -302,7 +302,7 @@ TEST_F(DisplayPageTest, SetChangesTheModeAndAsksWhenPrompted) {
     SCOPED_TRACE(c.name);
     Fresh();
     Cards95();
-    if (c.checkDispMode) registry.PutText(kMachine, kCommon, "checkdispmode", c.checkDispMode);
+    if (c.checkDispMode) PutCommon("checkdispmode", c.checkDispMode);
     if (c.refused) display.refused = {{16, 800, 600, 0}};
     Show();
     const int keptDepth = controls.CurrentIndex(IDC_MODE_DEPTH);
@@ -337,7 +337,7 @@ TEST_F(DisplayPageTest, WindowsNTSetTakesTheStoredRateOfTheSize) {
   CardsNT();
   NTModes(display);
   display.modes.push_back({32, 640, 480, 0});
-  registry.PutText(kMachine, kCommon, "checkdispmode", "0");
+  PutCommon("checkdispmode", "0");
   registry.PutDword(kMachine, kDeviceCards + "Video1", "REFRESHRATE1024 x  768", 75);
   display.screen = {16, 800, 600};
   Show();
@@ -389,7 +389,7 @@ TEST_F(DisplayPageTest, GammaLoadsStepsWithinItsRangeAndIsStoredWithSixDecimals)
   registry.PutText(kMachine, kDriver + "0000", "SSTH3_RGAMMA", "1.234567");
   registry.PutText(kMachine, kDriver + "0000", "SSTH3_GGAMMA", "1.700000");
   registry.PutText(kMachine, kDriver + "0000", "SSTH3_BGAMMA", "0.300000");
-  registry.PutText(kMachine, kCommon, "linkrgb3", "0");
+  PutCommon("linkrgb3", "0");
   Show();
   EXPECT_EQ("1.23", controls.Text(IDC_DESKTOP_GAMMA_RED));
   EXPECT_FALSE(controls.IsChecked(IDC_DESKTOP_LINK_RGB));

@@ -18,7 +18,7 @@ class OptionPageTest : public PageTest<CMyPage2> {
   void TwoCards95() {
     for (const char* card : {"0000", "0001"})
       registry.PutKey(kMachine, kDisplayCards + card);
-    registry.PutText(kMachine, kCommon, "selecteddisplay", "0001");
+    PutCommon("selecteddisplay", "0001");
   }
   // Windows NT cards Video0 and Video1, with their device keys, the second
   // one selected.
@@ -28,7 +28,7 @@ class OptionPageTest : public PageTest<CMyPage2> {
       registry.PutText(kMachine, kDeviceCards + card, "DevicePath",
                        kDevice + card);
     }
-    registry.PutText(kMachine, kCommon, "selecteddisplay", "Video1");
+    PutCommon("selecteddisplay", "Video1");
   }
   // Up-down steps, each as its notification's delta.
   void Step(std::initializer_list<int> deltas) {
@@ -80,7 +80,7 @@ TEST_F(OptionPageTest, Load95ShowsTheSelectedCardsSizeAndSwitch) {
   EXPECT_FALSE(registry.KeyExists(kMachine, kDriver + "DEFAULT"));
   for (const Case& c : cases) {
     SCOPED_TRACE(c.card);
-    registry.PutText(kMachine, kCommon, "selecteddisplay", c.card);
+    PutCommon("selecteddisplay", c.card);
     Toggle(IDC_LDELAY);
     page->OnSetActive();
     EXPECT_EQ(c.shown, Size());
@@ -151,7 +151,7 @@ TEST_F(OptionPageTest, Apply95StoresTheSizeOnANarrowDesktopOnly) {
     display.screen.width = c.width;
     TwoCards95();
     if (c.applyAll)
-      registry.PutText(kMachine, kCommon, "applyall", *c.applyAll);
+      PutCommon("applyall", *c.applyAll);
     registry.PutDword(kMachine, kDriver + "0000\\DEFAULT", "memSize", 12);
     registry.PutText(kMachine, kDriver + "0000", "SSTH3_LDELAY", "10");
     registry.PutDword(kMachine, kDriver + "0001\\DEFAULT", "memSize", c.stored);
@@ -279,7 +279,7 @@ TEST_F(OptionPageTest, LoadNTShowsTheDevicesSizeWithTheSpinOff) {
     EXPECT_FALSE(controls.IsChecked(IDC_LDELAY));
     ExpectInertBoxesUntouched();
   }
-  registry.PutText(kMachine, kCommon, "selecteddisplay", "Video2");
+  PutCommon("selecteddisplay", "Video2");
   page->OnSetActive();
   EXPECT_EQ("Default", Size());
   EXPECT_FALSE(controls.IsChecked(IDC_LDELAY));
@@ -306,7 +306,7 @@ TEST_F(OptionPageTest, ApplyNTWritesTheSwitchOnTheTargetDevices) {
     for (const char* card : {"Video0", "Video1"})
       registry.PutText(kMachine, kDevice + card, "SSTH3_LDELAY", "10");
     if (c.applyAll)
-      registry.PutText(kMachine, kCommon, "applyall", *c.applyAll);
+      PutCommon("applyall", *c.applyAll);
     Show();
     if (controls.IsChecked(IDC_LDELAY) != c.on) Toggle(IDC_LDELAY);
     Click(IDC_OPTION_APPLY);

@@ -64,7 +64,7 @@ Writes With(const Writes& lines, const std::string& key) {
 
 TEST_F(PerformanceApplyTest, Apply95WritesEachGroupInItsOrder) {
   Cards95("0000");
-  registry.PutText(kMachine, kCommon, "applyall", "0");
+  PutCommon("applyall", "0");
   registry.PutText(kMachine, kDisplayCards + "0000", "kvartune_useclock", "1");
   registry.PutText(kMachine, kDriver + "0000\\DEFAULT", "grxClock", "100");
   Show();

@@ -21,14 +21,14 @@ class PerformanceTest : public PageTest<CMyPage1> {
     for (const char* card : {"0000", "0002"})
       registry.PutText(kMachine, kDisplayCards + card, "driverdesc",
                        "3Dfx Voodoo Banshee");
-    registry.PutText(kMachine, kCommon, "selecteddisplay", selected);
+    PutCommon("selecteddisplay", selected);
   }
   // Windows NT with the card Video1 and its device key.
   void CardNT(const std::string& devicePath = kDevice) {
     UseNT();
     registry.PutText(kMachine, kDeviceCards + "Video1",
                      "DevicePath", devicePath);
-    registry.PutText(kMachine, kCommon, "selecteddisplay", "Video1");
+    PutCommon("selecteddisplay", "Video1");
   }
   // The page loaded, with the log of its load dropped.
   CMyPage1& Show() {

@@ -199,7 +199,7 @@ TEST_F(PerformanceTest, ClockSteppersStayWithinDefaultAnd166) {
 
 TEST_F(PerformanceTest, ALinkedGammaStepMovesItsOwnGroupOnly) {
   Cards95();
-  registry.PutText(kMachine, kCommon, "linkrgb2", "0");
+  PutCommon("linkrgb2", "0");
   Show();
   EXPECT_TRUE(controls.IsChecked(IDC_D3D_LINK_RGB));
   EXPECT_FALSE(controls.IsChecked(IDC_GLIDE_LINK_RGB));
@@ -219,7 +219,7 @@ TEST_F(PerformanceTest, DefaultFillsTheDriverDefaultsAndStoresNothing) {
   registry.PutText(kMachine, kDriver + "0000\\DEFAULT", "grxClock",
                    "100");
   registry.PutText(kMachine, kD3D, "SSTH3_RGAMMA", "2.000000");
-  registry.PutText(kMachine, kCommon, "linkrgb1", "0");
+  PutCommon("linkrgb1", "0");
   registry.PutDword(kMachine, "Software\\Microsoft\\DirectDraw",
                     "EmulationOnly", 1);
   Show();
