@@ -1,24 +1,14 @@
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "configuration_page.h"
-#include "machine_profile.h"
-#include "main_window.h"
 #include "next_start.h"
-#include "registry_check.h"
-#include "res/controls.h"
 #include "scenario.h"
 #include "tray.h"
-#include "window_control.h"
 
 // The Configuration page end to end on a Windows NT 4.0 PC with one Banshee,
 // \Device\Video1, where an earlier start chose "Load at Windows startup".
 namespace e2e {
 namespace {
 
-const std::string kUserDriverKey =
-    "System\\CurrentControlSet\\Services\\Class\\Display\\Video1";
+const std::string kUserDriverKey = kDriverKeys + "Video1";
 
 // Neither activation nor Apply cleans per-user values on Windows NT.
 void ExpectUserValuesKept() {

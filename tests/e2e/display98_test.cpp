@@ -1,23 +1,12 @@
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "display_page.h"
-#include "machine_profile.h"
-#include "message_box.h"
-#include "registry_check.h"
-#include "res/controls.h"
 #include "scenario.h"
-#include "screenshot.h"
-#include "window_control.h"
 
 // The Display page end to end on a Windows 98 PC with one Banshee at driver
 // key 0000, in Wine's desktop of 1024 x 768 at 32 bits.
 namespace e2e {
 namespace {
 
-const std::string kModes =
-    "System\\CurrentControlSet\\Services\\Class\\Display\\0000\\MODES\\";
+const std::string kModes = kDriverKeys + "0000\\MODES\\";
 const char kWillChange[] =
     "Refreshrate will change.\nIf the screen does not show\nproperly after "
     "changes press ESC.";

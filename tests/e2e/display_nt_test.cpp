@@ -1,14 +1,5 @@
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "display_page.h"
-#include "machine_profile.h"
-#include "registry_check.h"
-#include "res/controls.h"
 #include "scenario.h"
-#include "screenshot.h"
-#include "window_control.h"
 
 // The Display page end to end on a Windows NT 4.0 PC with one Banshee,
 // \Device\Video1, in Wine's desktop of 1024 x 768 at 32 bits, which lists

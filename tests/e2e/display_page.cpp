@@ -92,22 +92,4 @@ bool WaitUntilDisabled(HWND page, int id) {
   return WaitUntil([&] { return !IsEnabled(page, id); });
 }
 
-void AnswerQuestion(ProgramRun& program, const std::string& text, int answer,
-                    const std::function<void()>& whileAsked) {
-  const HWND box = program.WaitForWindow(kDialogClass, kMessageCaption);
-  ASSERT_NE(nullptr, box) << "no question \"" << text << "\"";
-  EXPECT_EQ(text, ControlText(box, kMessageText));
-  std::vector<int> buttons;
-  for (HWND button : ChildWindows(box, "Button"))
-    buttons.push_back(GetDlgCtrlID(button));
-  std::sort(buttons.begin(), buttons.end());
-  EXPECT_EQ((std::vector<int>{IDOK, IDCANCEL}), buttons);
-  // Its picture is not compared: the desktop may be at another depth.
-  EXPECT_NE(nullptr, ShownIcon(GetDlgItem(box, kMessageIcon)));
-  whileAsked();
-  ASSERT_TRUE(PressButton(box, answer));
-  EXPECT_TRUE(WaitUntil([box] { return !IsWindow(box); }))
-      << "the question stays after the answer";
-}
-
 }  // namespace e2e

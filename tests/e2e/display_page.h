@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <functional>
 #include <ostream>
 #include <string>
 
 #include "main_window.h"
-#include "program_run.h"
 
 // The Display page as a user drives it, and the desktop it changes: Wine's
 // virtual desktop, which the scenarios share with the program.
@@ -60,11 +58,5 @@ std::string DesktopShownByThePage(HWND sheet);
 // Waits until the page has disabled a button, as it does at the end of
 // Apply and of Set; false when it did not in time.
 bool WaitUntilDisabled(HWND page, int id);
-
-// Waits for the program's question, checks its text, its OK and Cancel
-// buttons and its icon; `whileAsked` then looks at what the question
-// shows over, and the question is answered (IDOK or IDCANCEL).
-void AnswerQuestion(ProgramRun& program, const std::string& text, int answer,
-                    const std::function<void()>& whileAsked = [] {});
 
 }  // namespace e2e

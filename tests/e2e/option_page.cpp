@@ -60,18 +60,6 @@ OptionView ReadOptionPage(HWND page) {
       IsEnabled(page, IDC_OPTION_RESET),     InertBoxesOff(page)};
 }
 
-bool StepSize(HWND page, bool up) {
-  const HWND spin = GetDlgItem(page, IDC_MEMORY_SIZE_SPIN);
-  if (spin == nullptr) return false;
-  RECT area;
-  GetClientRect(spin, &area);
-  const LPARAM point =
-      MAKELPARAM(area.right / 2, up ? area.bottom / 4 : area.bottom * 3 / 4);
-  Ask(spin, WM_LBUTTONDOWN, MK_LBUTTON, point);
-  Ask(spin, WM_LBUTTONUP, 0, point);
-  return true;
-}
-
 DesktopSize::DesktopSize(DWORD width, DWORD height) {
   EXPECT_TRUE(ChangeDesktop(width, height)) << width << " x " << height;
 }
