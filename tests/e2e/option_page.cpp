@@ -1,6 +1,6 @@
 #include "option_page.h"
 
-#include <tuple>
+#include <gtest/gtest.h>
 
 #include "dialogs/expected_controls.h"
 #include "res/controls.h"
@@ -33,12 +33,10 @@ bool ChangeDesktop(DWORD width, DWORD height) {
 
 }  // namespace
 
+// The printout names every field, so two views are equal when they print
+// alike.
 bool operator==(const OptionView& left, const OptionView& right) {
-  const auto fields = [](const OptionView& view) {
-    return std::tie(view.size, view.switchOn, view.spinEnabled,
-                    view.applyEnabled, view.resetEnabled, view.inertBoxesOff);
-  };
-  return fields(left) == fields(right);
+  return testing::PrintToString(left) == testing::PrintToString(right);
 }
 
 std::ostream& operator<<(std::ostream& out, const OptionView& view) {
