@@ -25,10 +25,7 @@ void ExpectUserValuesKept() {
 TEST(WindowsNTConfiguration, ApplyStoresTheChoicesAndTheTrayGoesAtTheNextStart) {
   ASSERT_TRUE(SeedMachine({"nt40-banshee", "kvartune-earlier-start-nt",
                            "nt40-vendor-settings-per-user"}));
-  const ProgramView& machine = ViewOfProgram();
-  ASSERT_TRUE(CopyFixture(
-      "banshee.sys", machine.windowsFolder + "\\System32\\DRIVERS\\banshee.sys"));
-  ASSERT_TRUE(CopyFixture("glide2x.dll", machine.systemFolder + "\\glide2x.dll"));
+  ASSERT_TRUE(CopyWindowsNTDriverFiles());
   ConfigurationRun run;
   ASSERT_NE(nullptr, run.page);
 

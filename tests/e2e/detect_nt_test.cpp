@@ -5,11 +5,7 @@ namespace {
 
 TEST(WindowsNTDetection, RecordsTheBansheeWithItsDevicePath) {
   ASSERT_TRUE(SeedMachine({"nt40-banshee", "kvartune-earlier-start-nt"}));
-  const ProgramView& view = ViewOfProgram();
-  ASSERT_TRUE(CopyFixture(
-      "banshee.sys", view.windowsFolder + "\\System32\\DRIVERS\\banshee.sys"));
-  // Glide 3 is not installed.
-  ASSERT_TRUE(CopyFixture("glide2x.dll", view.systemFolder + "\\glide2x.dll"));
+  ASSERT_TRUE(CopyWindowsNTDriverFiles());
   ASSERT_TRUE(HasText(kVideoMap, "\\Device\\Video1",
                       "\\Registry\\Machine\\System\\CurrentControlSet\\Services"
                       "\\banshee\\Device0"));
