@@ -84,7 +84,7 @@ void Gammas(Writes& to, const std::string& key, const std::string& text) {
 TEST_F(PerformanceApplyTest, Apply95WritesEachGroupInItsOrder) {
   Cards95("0000");
   PutCommon("applyall", "0");
-  registry.PutText(kMachine, kDisplayCards + "0000", "kvartune_useclock", "1");
+  UseClock(kDisplayCards + "0000");
   registry.PutText(kMachine, kDriver + "0000\\DEFAULT", "grxClock", "100");
   Show();
   ChangeEverything();
@@ -128,7 +128,7 @@ TEST_F(PerformanceApplyTest, Apply95WritesEachGroupInItsOrder) {
 
 TEST_F(PerformanceApplyTest, ApplyNTWritesTheDeviceKeyAndTheEnvironment) {
   CardNT();
-  registry.PutText(kMachine, kDeviceCards + "Video1", "kvartune_useclock", "1");
+  UseClock(kDeviceCards + "Video1");
   registry.PutDword(kMachine, kDevice, "graphicsclocking", 100);
   registry.PutText(os::Root::CurrentUser, "Environment", "TEMP", "c:\\temp");
   Show();
@@ -201,7 +201,7 @@ TEST_F(PerformanceApplyTest, ApplyNTSkipsACardWithoutDevicePath) {
 
 TEST_F(PerformanceApplyTest, ClockModeOffDeletesTheClocksOnlyOnce) {
   Cards95();
-  registry.PutText(kMachine, kDisplayCards + "0000", "kvartune_useclock", "1");
+  UseClock(kDisplayCards + "0000");
   registry.PutText(kMachine, kDriver + "0000\\DEFAULT", "grxClock", "100");
   registry.PutText(kMachine, kDriver + "0000\\Glide", "SSTH3_GRXCLOCK", "100");
   Show();
@@ -306,12 +306,10 @@ TEST_F(PerformanceApplyTest, RestartIsAskedForClockAndSplashChangesOnly) {
     shell.messages.clear();
     if (c.nt) {
       CardNT();
-      registry.PutText(kMachine, kDeviceCards + "Video1", "kvartune_useclock",
-                       "1");
+      UseClock(kDeviceCards + "Video1");
     } else {
       Cards95();
-      registry.PutText(kMachine, kDisplayCards + "0000", "kvartune_useclock",
-                       "1");
+      UseClock(kDisplayCards + "0000");
     }
     registry.PutText(kMachine,
                      (c.nt ? kDevice + "\\Glide" : kDriver + "0000\\Glide"),

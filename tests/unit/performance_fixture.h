@@ -30,6 +30,10 @@ class PerformanceTest : public PageTest<CMyPage1> {
                      "DevicePath", devicePath);
     PutCommon("selecteddisplay", "Video1");
   }
+  // Clock mode "1" for the card of this key.
+  void UseClock(const std::string& cardKey) {
+    registry.PutText(kMachine, cardKey, "kvartune_useclock", "1");
+  }
   // The page loaded, with the log of its load dropped.
   CMyPage1& Show() {
     PageTest::Show();
