@@ -194,24 +194,17 @@ TEST_F(ConfigurationPageTest, CleansVendorSettingsOnWindows95Only) {
 
   // On NT the card is Video1: a clean-up over its card list would empty the
   // per-user keys of that name.
-  Machine nt;
-  nt.UseNT();
-  nt.registry.PutText(kMachine, "Software\\Quillfeld\\Kvartune\\Device\\Video1",
-                      "driverdesc", "3Dfx Voodoo Banshee (NT)");
+  Fresh();
+  UseNT();
+  registry.PutText(kMachine, kDeviceCards + "Video1", "driverdesc",
+                   "3Dfx Voodoo Banshee (NT)");
   const std::string ntPerUser = driverClass + "Video1\\D3D";
-  nt.registry.PutText(os::Root::CurrentUser, ntPerUser, "SSTH3_ANTIALIAS", "1");
-  fakes::FakeControls ntControls;
-  DeclareDialog(ntControls, 1003);
-  CMyPage4 page(nt.services);
-  page.Bind(ntControls);
-  page.OnInitDialog();
-  page.OnSetActive();
-  page.OnCommand(IDC_CONFIG_APPLY, 0);
-  EXPECT_TRUE(
-      nt.registry.Get(os::Root::CurrentUser, ntPerUser, "SSTH3_ANTIALIAS"));
-  EXPECT_EQ("1", nt.registry.Text(
-                     kMachine, "Software\\Quillfeld\\Kvartune\\Device\\Video1",
-                     "kvartune_override"));
+  registry.PutText(os::Root::CurrentUser, ntPerUser, "SSTH3_ANTIALIAS", "1");
+  Show();
+  Click(IDC_CONFIG_APPLY);
+  EXPECT_TRUE(registry.Get(os::Root::CurrentUser, ntPerUser, "SSTH3_ANTIALIAS"));
+  EXPECT_EQ("1", registry.Text(kMachine, kDeviceCards + "Video1",
+                               "kvartune_override"));
 }
 
 TEST_F(ConfigurationPageTest, ApplyWithoutCardsWritesNoCardKey) {

@@ -19,16 +19,6 @@ constexpr int k1024List = IDC_REFRESH_1024X768;
 class DisplayPageTest : public PageTest<CMyPage3> {
  protected:
   DisplayPageTest() : PageTest(1002, IDC_DISPLAY_APPLY, IDC_DISPLAY_RESET) {}
-  // A new PC, dialog and page, for the next case of a table.
-  void Fresh() {
-    page.reset();
-    registry = {};
-    shell = {};
-    display = {};
-    system = {};
-    controls = {};
-    DeclareDialog(controls, 1002);
-  }
 
   // Windows 98 with the cards 0000 and 0001, the first one selected.
   void Cards95() {

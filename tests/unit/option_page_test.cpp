@@ -128,10 +128,8 @@ TEST_F(OptionPageTest, Apply95StoresTheSizeOnANarrowDesktopOnly) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    registry = fakes::FakeRegistry();
-    shell.messages.clear();
+    Fresh();
     shell.answers = {os::Answer::Yes};
-    power.requests.clear();
     display.screen.width = c.width;
     TwoCards95();
     if (c.applyAll)
@@ -284,7 +282,7 @@ TEST_F(OptionPageTest, ApplyNTWritesTheSwitchOnTheTargetDevices) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.applyAll.value_or("missing"));
-    registry = fakes::FakeRegistry();
+    Fresh();
     TwoCardsNT();
     registry.PutKey(kMachine, kDeviceCards + "Video2");  // no device path
     for (const char* card : {"Video0", "Video1"})

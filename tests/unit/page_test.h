@@ -23,10 +23,23 @@ inline const std::string kDriver =
 template <class Page>
 class PageTest : public ::testing::Test, protected Machine {
  protected:
-  PageTest(int dialog, int apply, int reset) : apply_(apply), reset_(reset) {
+  PageTest(int dialog, int apply, int reset)
+      : dialog_(dialog), apply_(apply), reset_(reset) {
     DeclareDialog(controls, dialog);
   }
 
+  // A new PC, dialog and page, for the next case of a table.
+  void Fresh() {
+    page.reset();
+    registry = {};
+    system = {};
+    files = {};
+    shell = {};
+    power = {};
+    display = {};
+    controls = {};
+    DeclareDialog(controls, dialog_);
+  }
   Page& Show() {
     page = std::make_unique<Page>(*pageServices);
     page->Bind(controls);
@@ -55,5 +68,5 @@ class PageTest : public ::testing::Test, protected Machine {
   std::unique_ptr<Page> page;
 
  private:
-  int apply_, reset_;
+  int dialog_, apply_, reset_;
 };
