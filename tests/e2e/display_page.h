@@ -29,6 +29,8 @@ std::string ScreenSize();
 // The display setting the platform has stored (ENUM_REGISTRY_SETTINGS).
 Screen StoredSetting();
 
+struct DisplayRun;
+
 // A scenario that may change the desktop's mode: whatever happens, it ends
 // with the mode it began with, now and stored.
 class DisplayScenario : public testing::Test {
@@ -36,6 +38,12 @@ class DisplayScenario : public testing::Test {
   void SetUp() override;
   void TearDown() override { RestoreDesktop(); }
   void RestoreDesktop();
+  // Chooses 16 bits at 800 x 600, presses Set and answers the question
+  // (IDOK or IDCANCEL), which shows over the desktop at 800 x 600.
+  void SetTo16BitsAt800x600(DisplayRun& run, int answer);
+  // The desktop, stored and as the page shows it, is at 16 bits and
+  // 800 x 600 when the new mode was kept and as found when not.
+  void ExpectNewModeOrFound(HWND sheet, bool kept);
 
   Screen found_{};
 };
