@@ -81,6 +81,18 @@ void Gammas(Writes& to, const std::string& key, const std::string& text) {
     to.push_back("set " + key + "\\" + name + " sz:\"" + text + "\"");
 }
 
+// Appends the Direct3D and then the Glide group of a card's key as
+// ChangeEverything leaves them, with the Glide switches and writes given.
+void Groups(Writes& to, const std::string& key,
+            const std::vector<std::string>& glide, const Writes& glideWrites) {
+  Deleted(to, key + "\\D3D", kD3DSwitches);
+  With(to, kD3DWrites, key + "\\D3D");
+  Gammas(to, key + "\\D3D", "1.300000");
+  Deleted(to, key + "\\Glide", glide);
+  With(to, glideWrites, key + "\\Glide");
+  Gammas(to, key + "\\Glide", "0.950000");
+}
+
 TEST_F(PerformanceApplyTest, Apply95WritesEachGroupInItsOrder) {
   Cards95("0000");
   PutCommon("applyall", "0");
@@ -109,12 +121,7 @@ TEST_F(PerformanceApplyTest, Apply95WritesEachGroupInItsOrder) {
       "del DRV0000\\Glide\\SSTH3_MEMCLOCK",
       "set DRV0000\\Glide\\SSTH3_GRXCLOCK sz:\"101\"",
   };
-  Deleted(expected, "DRV0000\\D3D", kD3DSwitches);
-  With(expected, kD3DWrites, "DRV0000\\D3D");
-  Gammas(expected, "DRV0000\\D3D", "1.300000");
-  Deleted(expected, "DRV0000\\Glide", kGlideSwitches);
-  With(expected, kGlideWrites, "DRV0000\\Glide");
-  Gammas(expected, "DRV0000\\Glide", "0.950000");
+  Groups(expected, "DRV0000", kGlideSwitches, kGlideWrites);
   EXPECT_EQ(expected, Shortened(log.writes));
 
   // No start-up file yet: it is created with the block alone, and so is its
@@ -154,12 +161,7 @@ TEST_F(PerformanceApplyTest, ApplyNTWritesTheDeviceKeyAndTheEnvironment) {
   glide.push_back("FX_GLIDE_NO_SPLASH");
   Writes glideWrites = kGlideWrites;
   glideWrites.push_back("set {KEY}\\FX_GLIDE_NO_SPLASH sz:\"1\"");
-  Deleted(expected, "DEV\\D3D", kD3DSwitches);
-  With(expected, kD3DWrites, "DEV\\D3D");
-  Gammas(expected, "DEV\\D3D", "1.300000");
-  Deleted(expected, "DEV\\Glide", glide);
-  With(expected, glideWrites, "DEV\\Glide");
-  Gammas(expected, "DEV\\Glide", "0.950000");
+  Groups(expected, "DEV", glide, glideWrites);
   // "kvartune_override" is missing, which counts as on: the switches go to
   // the user environment too, but no gamma and no clock.
   Deleted(expected, "HKCU:Environment", kD3DSwitches);
