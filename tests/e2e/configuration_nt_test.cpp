@@ -1,24 +1,14 @@
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "configuration_page.h"
-#include "machine_profile.h"
-#include "main_window.h"
 #include "next_start.h"
-#include "registry_check.h"
-#include "res/controls.h"
 #include "scenario.h"
 #include "tray.h"
-#include "window_control.h"
 
 // The Configuration page end to end on a Windows NT 4.0 PC with one Banshee,
 // \Device\Video1, where an earlier start chose "Load at Windows startup".
 namespace e2e {
 namespace {
 
-const std::string kUserDriverKey =
-    "System\\CurrentControlSet\\Services\\Class\\Display\\Video1";
+const std::string kUserDriverKey = kDriverKeys + "Video1";
 
 // Neither activation nor Apply cleans per-user values on Windows NT.
 void ExpectUserValuesKept() {
@@ -35,10 +25,7 @@ void ExpectUserValuesKept() {
 TEST(WindowsNTConfiguration, ApplyStoresTheChoicesAndTheTrayGoesAtTheNextStart) {
   ASSERT_TRUE(SeedMachine({"nt40-banshee", "kvartune-earlier-start-nt",
                            "nt40-vendor-settings-per-user"}));
-  const ProgramView& machine = ViewOfProgram();
-  ASSERT_TRUE(CopyFixture(
-      "banshee.sys", machine.windowsFolder + "\\System32\\DRIVERS\\banshee.sys"));
-  ASSERT_TRUE(CopyFixture("glide2x.dll", machine.systemFolder + "\\glide2x.dll"));
+  ASSERT_TRUE(CopyWindowsNTDriverFiles());
   ConfigurationRun run;
   ASSERT_NE(nullptr, run.page);
 

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "e2e_paths.h"
 #include "registry_check.h"
 #include "res/controls.h"
@@ -32,19 +30,10 @@ WPARAM SelectionChange() { return MAKEWPARAM(IDC_CARD_COMBO, CBN_SELCHANGE); }
 
 }  // namespace
 
+// The printout names every field, so two views are equal when they print
+// alike.
 bool operator==(const ConfigurationView& left, const ConfigurationView& right) {
-  const auto fields = [](const ConfigurationView& view) {
-    const Versions& v = view.versions;
-    const Boxes& b = view.boxes;
-    return std::make_tuple(
-        view.cards, view.selected, v.revision, v.driver, v.glide2, v.glide3,
-        v.directX, b.applyToAll.checked, b.applyToAll.enabled, b.tray.checked,
-        b.tray.enabled, b.startMinimized.checked, b.startMinimized.enabled,
-        b.loadAtStartup.checked, b.loadAtStartup.enabled,
-        b.overrideVendor.checked, b.overrideVendor.enabled, view.applyEnabled,
-        view.resetEnabled);
-  };
-  return fields(left) == fields(right);
+  return testing::PrintToString(left) == testing::PrintToString(right);
 }
 
 std::ostream& operator<<(std::ostream& out, const ConfigurationView& view) {

@@ -1,23 +1,12 @@
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "display_page.h"
-#include "machine_profile.h"
-#include "message_box.h"
-#include "registry_check.h"
-#include "res/controls.h"
 #include "scenario.h"
-#include "screenshot.h"
-#include "window_control.h"
 
 // The Display page end to end on a Windows 98 PC with one Banshee at driver
 // key 0000, in Wine's desktop of 1024 x 768 at 32 bits.
 namespace e2e {
 namespace {
 
-const std::string kModes =
-    "System\\CurrentControlSet\\Services\\Class\\Display\\0000\\MODES\\";
+const std::string kModes = kDriverKeys + "0000\\MODES\\";
 const char kWillChange[] =
     "Refreshrate will change.\nIf the screen does not show\nproperly after "
     "changes press ESC.";
@@ -68,20 +57,8 @@ TEST_F(Windows98Display, SetTo16BitsAt800x600IsKeptOrUndone) {
     EXPECT_EQ("1024 x  768", CurrentEntry(run.page, IDC_MODE_SIZE));
     EXPECT_TRUE(IsChecked(run.page, IDC_MODE_PROMPT));
 
-    ASSERT_TRUE(ChooseEntry(run.page, IDC_MODE_DEPTH, "16BitColor"));
-    ASSERT_TRUE(ChooseEntry(run.page, IDC_MODE_SIZE, " 800 x  600"));
-    ASSERT_TRUE(IsEnabled(run.page, IDC_MODE_SET));
-    ASSERT_TRUE(PressButton(run.page, IDC_MODE_SET));
-    AnswerQuestion(run.program, "Keep this DisplayMode?", answer,
-                   [] { EXPECT_EQ("800 x 600", ScreenSize()); });
-    ASSERT_TRUE(WaitUntilDisabled(run.page, IDC_MODE_SET));
-
-    const bool kept = answer == IDOK;
-    EXPECT_EQ(kept ? "800 x 600" : "1024 x 768", ScreenSize());
-    EXPECT_EQ(kept ? Screen({16, 800, 600}) : found_, StoredSetting());
-    EXPECT_EQ(kept ? "16BitColor  800 x  600" : "32BitColor 1024 x  768",
-              DesktopShownByThePage(run.sheet));
-    EXPECT_TRUE(HasText(kCommon, "checkdispmode", "1"));
+    ASSERT_NO_FATAL_FAILURE(SetTo16BitsAt800x600(run, answer));
+    ExpectNewModeOrFound(run.sheet, answer == IDOK);
     EXPECT_TRUE(Unload(run.program, run.sheet));
     RestoreDesktop();
   }

@@ -1,14 +1,5 @@
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "display_page.h"
-#include "machine_profile.h"
-#include "registry_check.h"
-#include "res/controls.h"
 #include "scenario.h"
-#include "screenshot.h"
-#include "window_control.h"
 
 // The Display page end to end on a Windows NT 4.0 PC with one Banshee,
 // \Device\Video1, in Wine's desktop of 1024 x 768 at 32 bits, which lists
@@ -61,20 +52,9 @@ TEST_F(WindowsNTDisplay, SetTo16BitsAt800x600IsKeptOrUndone) {
     ASSERT_NE(nullptr, run.page);
     EXPECT_TRUE(HasDword(kCard, "REFRESHRATE 800 x  600", 60));
 
-    ASSERT_TRUE(ChooseEntry(run.page, IDC_MODE_DEPTH, "16BitColor"));
-    ASSERT_TRUE(ChooseEntry(run.page, IDC_MODE_SIZE, " 800 x  600"));
-    ASSERT_TRUE(PressButton(run.page, IDC_MODE_SET));
-    AnswerQuestion(run.program, "Keep this DisplayMode?", answer,
-                   [] { EXPECT_EQ("800 x 600", ScreenSize()); });
-    ASSERT_TRUE(WaitUntilDisabled(run.page, IDC_MODE_SET));
-
-    const bool kept = answer == IDOK;
+    ASSERT_NO_FATAL_FAILURE(SetTo16BitsAt800x600(run, answer));
     EXPECT_EQ("60 Hz", CurrentEntry(run.page, IDC_REFRESH_800X600));
-    EXPECT_EQ(kept ? "800 x 600" : "1024 x 768", ScreenSize());
-    EXPECT_EQ(kept ? Screen({16, 800, 600}) : found_, StoredSetting());
-    EXPECT_EQ(kept ? "16BitColor  800 x  600" : "32BitColor 1024 x  768",
-              DesktopShownByThePage(run.sheet));
-    EXPECT_TRUE(HasText(kCommon, "checkdispmode", "1"));
+    ExpectNewModeOrFound(run.sheet, answer == IDOK);
     EXPECT_TRUE(HasDword(kCard, "REFRESHRATE 800 x  600", 60));
     EXPECT_TRUE(Unload(run.program, run.sheet));
     RestoreDesktop();

@@ -61,6 +61,25 @@ void DisplayScenario::RestoreDesktop() {
   EXPECT_EQ(found_, StoredSetting());
 }
 
+void DisplayScenario::SetTo16BitsAt800x600(DisplayRun& run,
+                                           int answer) {
+  ASSERT_TRUE(ChooseEntry(run.page, IDC_MODE_DEPTH, "16BitColor"));
+  ASSERT_TRUE(ChooseEntry(run.page, IDC_MODE_SIZE, " 800 x  600"));
+  ASSERT_TRUE(IsEnabled(run.page, IDC_MODE_SET));
+  ASSERT_TRUE(PressButton(run.page, IDC_MODE_SET));
+  AnswerQuestion(run.program, "Keep this DisplayMode?", answer,
+                 [] { EXPECT_EQ("800 x 600", ScreenSize()); });
+  ASSERT_TRUE(WaitUntilDisabled(run.page, IDC_MODE_SET));
+}
+
+void DisplayScenario::ExpectNewModeOrFound(HWND sheet, bool kept) {
+  EXPECT_EQ(kept ? "800 x 600" : "1024 x 768", ScreenSize());
+  EXPECT_EQ(kept ? Screen({16, 800, 600}) : found_, StoredSetting());
+  EXPECT_EQ(kept ? "16BitColor  800 x  600" : "32BitColor 1024 x  768",
+            DesktopShownByThePage(sheet));
+  EXPECT_TRUE(HasText(kCommon, "checkdispmode", "1"));
+}
+
 testing::AssertionResult ChooseEntry(HWND page, int list,
                                      const std::string& text) {
   const HWND combo = GetDlgItem(page, list);
@@ -90,24 +109,6 @@ std::string DesktopShownByThePage(HWND sheet) {
 
 bool WaitUntilDisabled(HWND page, int id) {
   return WaitUntil([&] { return !IsEnabled(page, id); });
-}
-
-void AnswerQuestion(ProgramRun& program, const std::string& text, int answer,
-                    const std::function<void()>& whileAsked) {
-  const HWND box = program.WaitForWindow(kDialogClass, kMessageCaption);
-  ASSERT_NE(nullptr, box) << "no question \"" << text << "\"";
-  EXPECT_EQ(text, ControlText(box, kMessageText));
-  std::vector<int> buttons;
-  for (HWND button : ChildWindows(box, "Button"))
-    buttons.push_back(GetDlgCtrlID(button));
-  std::sort(buttons.begin(), buttons.end());
-  EXPECT_EQ((std::vector<int>{IDOK, IDCANCEL}), buttons);
-  // Its picture is not compared: the desktop may be at another depth.
-  EXPECT_NE(nullptr, ShownIcon(GetDlgItem(box, kMessageIcon)));
-  whileAsked();
-  ASSERT_TRUE(PressButton(box, answer));
-  EXPECT_TRUE(WaitUntil([box] { return !IsWindow(box); }))
-      << "the question stays after the answer";
 }
 
 }  // namespace e2e

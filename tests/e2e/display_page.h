@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <functional>
 #include <ostream>
 #include <string>
 
 #include "main_window.h"
-#include "program_run.h"
 
 // The Display page as a user drives it, and the desktop it changes: Wine's
 // virtual desktop, which the scenarios share with the program.
@@ -31,6 +29,8 @@ std::string ScreenSize();
 // The display setting the platform has stored (ENUM_REGISTRY_SETTINGS).
 Screen StoredSetting();
 
+struct DisplayRun;
+
 // A scenario that may change the desktop's mode: whatever happens, it ends
 // with the mode it began with, now and stored.
 class DisplayScenario : public testing::Test {
@@ -38,6 +38,12 @@ class DisplayScenario : public testing::Test {
   void SetUp() override;
   void TearDown() override { RestoreDesktop(); }
   void RestoreDesktop();
+  // Chooses 16 bits at 800 x 600, presses Set and answers the question
+  // (IDOK or IDCANCEL), which shows over the desktop at 800 x 600.
+  void SetTo16BitsAt800x600(DisplayRun& run, int answer);
+  // The desktop, stored and as the page shows it, is at 16 bits and
+  // 800 x 600 when the new mode was kept and as found when not.
+  void ExpectNewModeOrFound(HWND sheet, bool kept);
 
   Screen found_{};
 };
@@ -60,11 +66,5 @@ std::string DesktopShownByThePage(HWND sheet);
 // Waits until the page has disabled a button, as it does at the end of
 // Apply and of Set; false when it did not in time.
 bool WaitUntilDisabled(HWND page, int id);
-
-// Waits for the program's question, checks its text, its OK and Cancel
-// buttons and its icon; `whileAsked` then looks at what the question
-// shows over, and the question is answered (IDOK or IDCANCEL).
-void AnswerQuestion(ProgramRun& program, const std::string& text, int answer,
-                    const std::function<void()>& whileAsked = [] {});
 
 }  // namespace e2e

@@ -126,6 +126,14 @@ testing::AssertionResult CopyWindows98DriverFiles() {
   return testing::AssertionSuccess();
 }
 
+testing::AssertionResult CopyWindowsNTDriverFiles() {
+  const ProgramView& view = ViewOfProgram();
+  const testing::AssertionResult copied = CopyFixture(
+      "banshee.sys", view.windowsFolder + "\\System32\\DRIVERS\\banshee.sys");
+  if (!copied) return copied;
+  return CopyFixture("glide2x.dll", view.systemFolder + "\\glide2x.dll");
+}
+
 testing::AssertionResult ChangeText(const std::string& key,
                                     const std::string& name,
                                     const std::string& text) {

@@ -32,6 +32,9 @@ testing::AssertionResult CopyFixture(const std::string& fixture,
 // The Banshee's Windows 95/98 display driver and both Glide libraries, with
 // the versions of their fixtures, in the system folder.
 testing::AssertionResult CopyWindows98DriverFiles();
+// The Banshee's Windows NT miniport driver in the drivers folder and Glide 2
+// in the system folder; Glide 3 is not installed.
+testing::AssertionResult CopyWindowsNTDriverFiles();
 
 // Changes one REG_SZ value of HKEY_LOCAL_MACHINE while the program runs, as
 // the user could with the registry editor.

@@ -1,11 +1,4 @@
-#include <gtest/gtest.h>
-
-#include "e2e_paths.h"
-#include "machine_profile.h"
-#include "main_window.h"
 #include "next_start.h"
-#include "program_run.h"
-#include "registry_check.h"
 #include "scenario.h"
 
 // The main window at start, on its title bar and keyboard, and when the

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "icon_check.h"
@@ -20,8 +21,12 @@ struct ButtonOf {
   const char* text;
 };
 
+// With `anyPicture` the icon need only be there: its picture is not
+// compared, as the desktop may be at another depth.
 void ExpectBoxAndPress(ProgramRun& program, const std::string& text,
-                       const std::vector<ButtonOf>& buttons, int press) {
+                       const std::vector<ButtonOf>& buttons, int press,
+                       const std::function<void()>& whileAsked = [] {},
+                       bool anyPicture = false) {
   const HWND box = program.WaitForWindow(kDialogClass, kMessageCaption);
   ASSERT_NE(nullptr, box) << "no message box captioned " << kMessageCaption;
   EXPECT_EQ(text, ControlText(box, kMessageText));
@@ -34,7 +39,9 @@ void ExpectBoxAndPress(ProgramRun& program, const std::string& text,
   }
   const HWND icon = GetDlgItem(box, kMessageIcon);
   EXPECT_NE(nullptr, ShownIcon(icon));
-  EXPECT_EQ(SystemIcon::Exclamation, ShownSystemIcon(icon, kPaintTime));
+  if (!anyPicture)
+    EXPECT_EQ(SystemIcon::Exclamation, ShownSystemIcon(icon, kPaintTime));
+  whileAsked();
 
   ASSERT_TRUE(PressButton(box, press));
   EXPECT_TRUE(WaitUntil([box] { return !IsWindow(box); }))
@@ -50,6 +57,12 @@ void ExpectMessageAndPressOk(ProgramRun& program, const std::string& text) {
 void ExpectQuestionAndAnswer(ProgramRun& program, const std::string& text,
                              int answer) {
   ExpectBoxAndPress(program, text, {{IDYES, "&Yes"}, {IDNO, "&No"}}, answer);
+}
+
+void AnswerQuestion(ProgramRun& program, const std::string& text, int answer,
+                    const std::function<void()>& whileAsked) {
+  ExpectBoxAndPress(program, text, {{IDOK, "OK"}, {IDCANCEL, "Cancel"}},
+                    answer, whileAsked, true);
 }
 
 testing::AssertionResult ShowsNoMessage(ProgramRun& program) {

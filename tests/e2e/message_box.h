@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "program_run.h"
@@ -16,6 +17,12 @@ void ExpectMessageAndPressOk(ProgramRun& program, const std::string& text);
 // them (IDYES or IDNO).
 void ExpectQuestionAndAnswer(ProgramRun& program, const std::string& text,
                              int answer);
+// The same for a question with OK and Cancel: `whileAsked` then looks at
+// what the question shows over, and the question is answered (IDOK or
+// IDCANCEL). Its icon's picture is not compared: the desktop may be at
+// another depth.
+void AnswerQuestion(ProgramRun& program, const std::string& text, int answer,
+                    const std::function<void()>& whileAsked = [] {});
 // The program shows no message box once it has handled all it was sent.
 testing::AssertionResult ShowsNoMessage(ProgramRun& program);
 

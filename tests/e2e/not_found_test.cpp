@@ -1,10 +1,3 @@
-#include <gtest/gtest.h>
-
-#include "e2e_paths.h"
-#include "machine_profile.h"
-#include "message_box.h"
-#include "program_run.h"
-#include "registry_check.h"
 #include "scenario.h"
 
 namespace e2e {

@@ -1,24 +1,11 @@
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include "machine_profile.h"
-#include "main_window.h"
-#include "message_box.h"
 #include "option_page.h"
-#include "registry_check.h"
-#include "res/controls.h"
 #include "scenario.h"
-#include "screenshot.h"
-#include "window_control.h"
 
 // The Option page end to end on a Windows 98 PC with two Banshees, driver
 // keys 0000 (8 MB, SSTH3_LDELAY on) and 0002 (12 MB, the switch "0").
 namespace e2e {
 namespace {
 
-const std::string kDriverKeys =
-    "System\\CurrentControlSet\\Services\\Class\\Display\\";
 const std::string kWideDesktopWarning =
     "Set the current Destop resolution below 1024x768\n"
     "before changing the VideoMemorySize.\n"
@@ -53,8 +40,8 @@ TEST(Windows98Option, ANewSizeOnANarrowDesktopGoesToEveryCardAndAsks) {
   EXPECT_EQ(view, ReadOptionPage(run.page));
   EXPECT_TRUE(SaveScreenshot(run.sheet, "option-98"));
 
-  ASSERT_TRUE(StepSize(run.page, true));
-  ASSERT_TRUE(StepSize(run.page, true));
+  ASSERT_TRUE(ClickArrow(run.page, IDC_MEMORY_SIZE_SPIN, true));
+  ASSERT_TRUE(ClickArrow(run.page, IDC_MEMORY_SIZE_SPIN, true));
   ASSERT_TRUE(ClickButton(run.page, IDC_LDELAY));
   view = {"10MB", false, true, true, true};
   EXPECT_EQ(view, ReadOptionPage(run.page));
@@ -101,7 +88,7 @@ TEST(Windows98Option, AWideDesktopKeepsTheSizeAndWarns) {
   ASSERT_NE(nullptr, run.page);
   EXPECT_EQ((OptionView{"12MB", false, true}), ReadOptionPage(run.page));
 
-  ASSERT_TRUE(StepSize(run.page, false));
+  ASSERT_TRUE(ClickArrow(run.page, IDC_MEMORY_SIZE_SPIN, false));
   ASSERT_TRUE(ClickButton(run.page, IDC_LDELAY));
   EXPECT_EQ((OptionView{"11MB", true, true, true, true}),
             ReadOptionPage(run.page));

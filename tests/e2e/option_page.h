@@ -25,10 +25,6 @@ OptionView ReadOptionPage(HWND page);
 
 using OptionRun = PageRun<Page::Option>;
 
-// A click on the memory size up-down's upper (larger) or lower arrow; the
-// page has handled the step when this returns.
-bool StepSize(HWND page, bool up);
-
 // The virtual desktop at another size while the object lives, as a change
 // of the display mode makes it; then 1024 x 768 again.
 class DesktopSize {

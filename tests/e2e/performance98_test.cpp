@@ -1,24 +1,11 @@
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include "machine_profile.h"
-#include "main_window.h"
-#include "message_box.h"
 #include "performance_page.h"
-#include "registry_check.h"
-#include "res/controls.h"
 #include "scenario.h"
-#include "screenshot.h"
-#include "window_control.h"
 
 // The Performance page end to end on a Windows 98 PC with two Banshees,
 // driver keys 0000 and 0002, the second chosen alone ("applyall" "0").
 namespace e2e {
 namespace {
 
-const std::string kDriverKeys =
-    "System\\CurrentControlSet\\Services\\Class\\Display\\";
 const std::string kSecond = kDriverKeys + "0002";
 // The start-up file the PC had, without a line break at its end.
 const std::string kStartup = "@echo off\r\nPATH C:\\WINDOWS;C:\\WINDOWS\\COMMAND";
@@ -56,8 +43,8 @@ TEST(Windows98Performance, ApplyWritesTheSelectedCardAndTheStartupFiles) {
 
   // One step up of the core clock and of the linked Glide gammas; the
   // splash screen off and the overlay mode on.
-  ClickArrow(run.page, IDC_CORE_CLOCK_SPIN, true);
-  ClickArrow(run.page, IDC_GLIDE_GAMMA_RED_SPIN, true);
+  ASSERT_TRUE(ClickArrow(run.page, IDC_CORE_CLOCK_SPIN, true));
+  ASSERT_TRUE(ClickArrow(run.page, IDC_GLIDE_GAMMA_RED_SPIN, true));
   ASSERT_TRUE(ClickButton(run.page, IDC_GLIDE_NO_SPLASH));
   ASSERT_TRUE(ClickButton(run.page, IDC_D3D_OVERLAY_MODE));
   EXPECT_EQ("101MHz", ControlText(run.page, IDC_CORE_CLOCK));

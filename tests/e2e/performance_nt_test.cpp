@@ -1,22 +1,11 @@
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include "machine_profile.h"
-#include "main_window.h"
-#include "message_box.h"
 #include "performance_page.h"
-#include "registry_check.h"
-#include "res/controls.h"
 #include "scenario.h"
-#include "window_control.h"
 
 // The Performance page end to end on a Windows NT 4.0 PC with one Banshee,
 // \Device\Video1, whose device key is banshee\Device0.
 namespace e2e {
 namespace {
 
-const std::string kDevice = "System\\CurrentControlSet\\Services\\banshee\\Device0";
 const std::string kUserEnvironment = "Environment";
 
 TEST(WindowsNTPerformance, ApplyWritesTheDeviceKeyAndTheUserEnvironment) {
@@ -32,7 +21,7 @@ TEST(WindowsNTPerformance, ApplyWritesTheDeviceKeyAndTheUserEnvironment) {
 
   // The memory clock one step up from Default; DirectDraw acceleration and
   // the splash screen off.
-  ClickArrow(run.page, IDC_MEMORY_CLOCK_SPIN, true);
+  ASSERT_TRUE(ClickArrow(run.page, IDC_MEMORY_CLOCK_SPIN, true));
   EXPECT_EQ("85MHz", ControlText(run.page, IDC_MEMORY_CLOCK));
   ASSERT_TRUE(ClickButton(run.page, IDC_DDRAW_HW_ACCEL));
   ASSERT_TRUE(ClickButton(run.page, IDC_GLIDE_NO_SPLASH));
@@ -44,15 +33,15 @@ TEST(WindowsNTPerformance, ApplyWritesTheDeviceKeyAndTheUserEnvironment) {
                         "SoftwareOnly", {0}));
   EXPECT_TRUE(HasBinary("Software\\Microsoft\\DirectDraw", "EmulationOnly",
                         {1}));
-  EXPECT_TRUE(HasDword(kDevice, "graphicsclocking", 100));
-  EXPECT_TRUE(HasDword(kDevice, "memclocking", 85));
-  EXPECT_TRUE(HasNoValue(kDevice, "memLatency"));
+  EXPECT_TRUE(HasDword(kBansheeDevice, "graphicsclocking", 100));
+  EXPECT_TRUE(HasDword(kBansheeDevice, "memclocking", 85));
+  EXPECT_TRUE(HasNoValue(kBansheeDevice, "memLatency"));
   EXPECT_TRUE(HasText(kDeviceCards + "\\Video1", "kvartune_useclock", "1"));
-  ExpectTexts(kDevice + "\\D3D",
+  ExpectTexts(kBansheeDevice + "\\D3D",
               {{"SSTH3_ANTIALIAS", "0"}, {"SSTH3_OVERLAYMODE", "0"},
                {"SSTH3_AUTOMIPMAP", "0"}, {"SSTH3_RGAMMA", "1.300000"},
                {"SSTH3_GGAMMA", "1.300000"}, {"SSTH3_BGAMMA", "1.300000"}});
-  ExpectTexts(kDevice + "\\Glide",
+  ExpectTexts(kBansheeDevice + "\\Glide",
               {{"FX_GLIDE_NO_SPLASH", "1"}, {"SSTH3_GRXCLOCK", "100"},
                {"SSTH3_MEMCLOCK", "85"}, {"SSTH3_RGAMMA", "1.300000"},
                {"SSTH3_GGAMMA", "1.300000"}, {"SSTH3_BGAMMA", "1.300000"}});

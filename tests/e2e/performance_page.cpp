@@ -2,19 +2,7 @@
 
 #include <cstdio>
 
-#include "window_control.h"
-
 namespace e2e {
-
-void ClickArrow(HWND page, int upDown, bool upper) {
-  const HWND spin = GetDlgItem(page, upDown);
-  RECT area;
-  GetClientRect(spin, &area);
-  const LPARAM point = MAKELPARAM(
-      area.right / 2, upper ? area.bottom / 4 : area.bottom * 3 / 4);
-  Ask(spin, WM_LBUTTONDOWN, MK_LBUTTON, point);
-  Ask(spin, WM_LBUTTONUP, 0, point);
-}
 
 FileBytes ReadFileBytes(const std::string& path) {
   FileBytes file;

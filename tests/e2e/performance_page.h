@@ -20,10 +20,6 @@ struct PerformanceRun : MainWindowRun {
   HWND page = sheet != nullptr ? ShowPage(sheet, Page::Performance) : nullptr;
 };
 
-// A mouse click on the upper or lower arrow of an up-down control; the page
-// has handled the step when this returns.
-void ClickArrow(HWND page, int upDown, bool upper);
-
 // A file's bytes, and whether it is there at all.
 struct FileBytes {
   bool exists = false;

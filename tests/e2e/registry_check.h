@@ -30,6 +30,9 @@ testing::AssertionResult HasBinary(const std::string& key,
 // The key holds exactly these values, each a REG_SZ of its text.
 void ExpectTexts(const std::string& key,
                  const std::map<std::string, std::string>& texts);
+// The same, but the key may hold other values too.
+void ExpectTextsAmong(const std::string& key,
+                      const std::map<std::string, std::string>& texts);
 testing::AssertionResult HasNoValue(const std::string& key,
                                     const std::string& name,
                                     HKEY root = HKEY_LOCAL_MACHINE);

@@ -5,8 +5,17 @@
 #include <set>
 #include <string>
 
-// What the scenarios share: the places they look at and one run of the
-// program up to the end of its detection.
+#include "e2e_paths.h"
+#include "machine_profile.h"
+#include "main_window.h"
+#include "message_box.h"
+#include "registry_check.h"
+#include "res/controls.h"
+#include "screenshot.h"
+#include "window_control.h"
+
+// What the scenarios share: the helpers every scenario file uses, the places
+// they look at and one run of the program up to the end of its detection.
 namespace e2e {
 
 // Value or key names, compared as a whole.
@@ -16,6 +25,12 @@ inline const std::string kTree = "Software\\Quillfeld\\Kvartune";
 inline const std::string kCommon = kTree + "\\common";
 inline const std::string kDisplayCards = kTree + "\\Display";
 inline const std::string kDeviceCards = kTree + "\\Device";
+// The drivers' keys: the Windows 95/98 display class (one key a card, then
+// "0000\\..."), and the Windows NT device key of the profiles' Banshee.
+inline const std::string kDriverKeys =
+    "System\\CurrentControlSet\\Services\\Class\\Display\\";
+inline const std::string kBansheeDevice =
+    "System\\CurrentControlSet\\Services\\banshee\\Device0";
 inline const std::string kVideoMap = "HARDWARE\\DEVICEMAP\\VIDEO";
 inline const std::string kRun =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\run";

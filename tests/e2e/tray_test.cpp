@@ -1,12 +1,6 @@
-#include <gtest/gtest.h>
-
-#include "machine_profile.h"
-#include "main_window.h"
 #include "next_start.h"
-#include "res/controls.h"
 #include "scenario.h"
 #include "tray.h"
-#include "window_control.h"
 
 // The tray icon and its menu, and what closing the window does with the
 // icon on and off. The machine is a Windows 98 PC with one Banshee.

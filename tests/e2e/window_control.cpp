@@ -94,6 +94,18 @@ bool PostKeyPress(HWND window, WPARAM key) {
          PostMessageA(window, WM_KEYUP, key, scanCode | 0xC0000001);
 }
 
+bool ClickArrow(HWND page, int upDown, bool upper) {
+  const HWND spin = GetDlgItem(page, upDown);
+  if (spin == nullptr) return false;
+  RECT area;
+  GetClientRect(spin, &area);
+  const LPARAM point = MAKELPARAM(
+      area.right / 2, upper ? area.bottom / 4 : area.bottom * 3 / 4);
+  Ask(spin, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  Ask(spin, WM_LBUTTONUP, 0, point);
+  return true;
+}
+
 bool IsChecked(HWND dialog, int id) {
   const HWND button = GetDlgItem(dialog, id);
   return button != nullptr && Ask(button, BM_GETCHECK, 0, 0) == BST_CHECKED;

@@ -40,6 +40,10 @@ bool PressButton(HWND dialog, int id);
 // box toggles, and it notifies the dialog, which has handled the click when
 // this returns. Only for enabled buttons, as a user could click.
 bool ClickButton(HWND dialog, int id);
+// A mouse click on the upper or lower arrow of an up-down control; the page
+// has handled the step when this returns. False when there is no such
+// control.
+bool ClickArrow(HWND page, int upDown, bool upper);
 // Posts what a key press brings to the window that has the keyboard focus:
 // WM_KEYDOWN and WM_KEYUP of a virtual key.
 bool PostKeyPress(HWND window, WPARAM key);

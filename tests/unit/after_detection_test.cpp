@@ -24,8 +24,7 @@ class AfterDetectionTest : public ::testing::Test, protected Machine {
 
 TEST_F(AfterDetectionTest, KeepsASelectionWhoseCardIsPresent) {
   Cards({"0000", "0002"});
-  registry.PutText(kMachine, "Software\\Quillfeld\\Kvartune\\common",
-                   "selecteddisplay", "0002");
+  PutCommon("selecteddisplay", "0002");
   Run();
   EXPECT_EQ("0002", Common("selecteddisplay"));
 }
@@ -34,12 +33,10 @@ TEST_F(AfterDetectionTest, MovesAMissingOrGoneSelectionToTheFirstCard) {
   Cards({"0001", "0003"});
   Run();
   EXPECT_EQ("0001", Common("selecteddisplay"));
-  registry.PutText(kMachine, "Software\\Quillfeld\\Kvartune\\common",
-                   "selecteddisplay", "0009");
+  PutCommon("selecteddisplay", "0009");
   Run();
   EXPECT_EQ("0001", Common("selecteddisplay"));
-  registry.PutText(kMachine, "Software\\Quillfeld\\Kvartune\\common",
-                   "selecteddisplay", "");
+  PutCommon("selecteddisplay", "");
   Run();
   EXPECT_EQ("0001", Common("selecteddisplay"));
 }
@@ -52,8 +49,7 @@ TEST_F(AfterDetectionTest, UsesTheDeviceTreeOnWindowsNT) {
 }
 
 TEST_F(AfterDetectionTest, NoCardsLeaveNothingSelected) {
-  registry.PutText(kMachine, "Software\\Quillfeld\\Kvartune\\common",
-                   "selecteddisplay", "0000");
+  PutCommon("selecteddisplay", "0000");
   Run();
   EXPECT_FALSE(Common("selecteddisplay"));
 }
@@ -87,8 +83,7 @@ TEST_F(AfterDetectionTest, MissingLibrariesAndDirectXGiveNotAvailable) {
 
 TEST_F(AfterDetectionTest, RunEntryFollowsLoadStartup) {
   Cards({"0000"});
-  registry.PutText(kMachine, "Software\\Quillfeld\\Kvartune\\common",
-                   "loadstartup", "1");
+  PutCommon("loadstartup", "1");
   Run();
   EXPECT_EQ("C:\\Program Files\\Kvartune\\kvtune.exe",
             registry.Text(kMachine, kRun, "xkvartune"));
@@ -98,8 +93,7 @@ TEST_F(AfterDetectionTest, RunEntryFollowsLoadStartup) {
   EXPECT_EQ(system.modulePath, registry.Text(kMachine, kRun, "xkvartune"));
 
   for (const char* other : {"0", "", "yes"}) {
-    registry.PutText(kMachine, "Software\\Quillfeld\\Kvartune\\common",
-                     "loadstartup", other);
+    PutCommon("loadstartup", other);
     Run();
     EXPECT_FALSE(registry.Get(kMachine, kRun, "xkvartune")) << other;
   }
@@ -107,8 +101,7 @@ TEST_F(AfterDetectionTest, RunEntryFollowsLoadStartup) {
 
 TEST_F(AfterDetectionTest, UnknownModulePathWritesNoRunEntry) {
   Cards({"0000"});
-  registry.PutText(kMachine, "Software\\Quillfeld\\Kvartune\\common",
-                   "loadstartup", "1");
+  PutCommon("loadstartup", "1");
   system.modulePath.clear();
   Run();
   EXPECT_FALSE(registry.Get(kMachine, kRun, "xkvartune"));

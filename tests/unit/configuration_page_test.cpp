@@ -1,20 +1,18 @@
 #include <gtest/gtest.h>
 
-#include "machine.h"
-#include "page_fixture.h"
+#include "page_test.h"
 #include "pages/configuration/my_page4.h"
 #include "res/controls.h"
 
 namespace {
 
-constexpr os::Root kMachine = os::Root::LocalMachine;
-const std::string kCommon = "Software\\Quillfeld\\Kvartune\\common";
-const std::string kCards = "Software\\Quillfeld\\Kvartune\\Display\\";
+const std::string& kCards = kDisplayCards;
 const char kRun[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\run";
 
-class ConfigurationPageTest : public ::testing::Test, protected Machine {
+class ConfigurationPageTest : public PageTest<CMyPage4> {
  protected:
-  void SetUp() override { DeclareDialog(controls, 1003); }
+  ConfigurationPageTest()
+      : PageTest(1003, IDC_CONFIG_APPLY, IDC_CONFIG_RESET) {}
 
   void Card(const std::string& card, const std::string& version,
             const std::string& revision) {
@@ -23,43 +21,17 @@ class ConfigurationPageTest : public ::testing::Test, protected Machine {
     registry.PutText(kMachine, kCards + card, "driverversion", version);
     registry.PutText(kMachine, kCards + card, "HWRevision", revision);
   }
-  void Common(const std::string& name, const std::string& text) {
-    registry.PutText(kMachine, kCommon, name, text);
-  }
   // Two cards recorded at start-up, the second one selected.
   void TwoCards() {
     Card("0000", "4.11.01.1208-1.00", "001");
     Card("0002", "4.12.01.1000-1.00", "002");
-    Common("displaynumber", "2");
-    Common("selecteddisplay", "0002");
-    Common("glide2version", "2.60.00.0321");
-    Common("glide3version", "N/A");
-    Common("directxversion", "4.06.00.0318");
+    PutCommon("displaynumber", "2");
+    PutCommon("selecteddisplay", "0002");
+    PutCommon("glide2version", "2.60.00.0321");
+    PutCommon("glide3version", "N/A");
+    PutCommon("directxversion", "4.06.00.0318");
   }
-  CMyPage4& Show() {
-    page_ = std::make_unique<CMyPage4>(services);
-    page_->Bind(controls);
-    page_->OnInitDialog();
-    page_->OnSetActive();
-    return *page_;
-  }
-  void Click(int id) { page_->OnCommand(id, 0); }
-  void Choose(int index) {
-    controls.SetCurrentIndex(IDC_CARD_COMBO, index);
-    page_->OnCommand(IDC_CARD_COMBO, 1);
-  }
-  void Toggle(int id) {
-    controls.SetCheck(id, !controls.IsChecked(id));
-    Click(id);
-  }
-  bool ApplyEnabled() {
-    const bool apply = controls.IsEnabled(IDC_CONFIG_APPLY);
-    EXPECT_EQ(apply, controls.IsEnabled(IDC_CONFIG_RESET));
-    return apply;
-  }
-
-  fakes::FakeControls controls;
-  std::unique_ptr<CMyPage4> page_;
+  void Choose(int index) { PageTest::Choose(IDC_CARD_COMBO, index); }
 };
 
 TEST_F(ConfigurationPageTest, ShowsTheStoredStateWithSpacedVersions) {
@@ -86,14 +58,14 @@ TEST_F(ConfigurationPageTest, ShowsTheStoredStateWithSpacedVersions) {
 
 TEST_F(ConfigurationPageTest, OneCardKeepsApplyToAllOffAndStoresZero) {
   Card("0000", "4.11.01.1208-1.00", "001");
-  Common("displaynumber", "1");
-  Common("applyall", "1");
+  PutCommon("displaynumber", "1");
+  PutCommon("applyall", "1");
   Show();
   EXPECT_FALSE(controls.IsEnabled(IDC_APPLY_ALL));
   EXPECT_FALSE(controls.IsChecked(IDC_APPLY_ALL));
   Click(IDC_CONFIG_APPLY);
-  EXPECT_EQ("0", registry.Text(kMachine, kCommon, "applyall"));
-  EXPECT_EQ("0000", registry.Text(kMachine, kCommon, "selecteddisplay"));
+  EXPECT_EQ("0", Common("applyall"));
+  EXPECT_EQ("0000", Common("selecteddisplay"));
   EXPECT_EQ("1", registry.Text(kMachine, kCards + "0000", "kvartune_override"));
 }
 
@@ -104,24 +76,24 @@ TEST_F(ConfigurationPageTest, ApplyToAllWritesTheFlagIntoEveryCard) {
   EXPECT_TRUE(ApplyEnabled());
   Click(IDC_CONFIG_APPLY);
   EXPECT_FALSE(ApplyEnabled());
-  EXPECT_EQ("1", registry.Text(kMachine, kCommon, "applyall"));
+  EXPECT_EQ("1", Common("applyall"));
   EXPECT_EQ("0", registry.Text(kMachine, kCards + "0000", "kvartune_override"));
   EXPECT_EQ("0", registry.Text(kMachine, kCards + "0002", "kvartune_override"));
-  EXPECT_EQ("1", registry.Text(kMachine, kCommon, "loadtray"));
-  EXPECT_EQ("0", registry.Text(kMachine, kCommon, "startmin"));
-  EXPECT_EQ("0", registry.Text(kMachine, kCommon, "loadstartup"));
+  EXPECT_EQ("1", Common("loadtray"));
+  EXPECT_EQ("0", Common("startmin"));
+  EXPECT_EQ("0", Common("loadstartup"));
 }
 
 TEST_F(ConfigurationPageTest, TheSelectedCardAloneWhenApplyToAllIsOff) {
   TwoCards();
-  Common("applyall", "0");
+  PutCommon("applyall", "0");
   Show();
   EXPECT_TRUE(controls.IsEnabled(IDC_APPLY_ALL));
   EXPECT_FALSE(controls.IsChecked(IDC_APPLY_ALL));
   Choose(0);
   Toggle(IDC_OVERRIDE_VENDOR);
   Click(IDC_CONFIG_APPLY);
-  EXPECT_EQ("0000", registry.Text(kMachine, kCommon, "selecteddisplay"));
+  EXPECT_EQ("0000", Common("selecteddisplay"));
   EXPECT_EQ("0", registry.Text(kMachine, kCards + "0000", "kvartune_override"));
   EXPECT_FALSE(registry.Get(kMachine, kCards + "0002", "kvartune_override"));
 }
@@ -149,7 +121,7 @@ TEST_F(ConfigurationPageTest, SelectWithoutACurrentEntryAsksForACard) {
   TwoCards();
   Show();
   controls.SetCurrentIndex(IDC_CARD_COMBO, -1);
-  page_->OnCommand(IDC_CARD_COMBO, 1);
+  page->OnCommand(IDC_CARD_COMBO, 1);
   ASSERT_EQ(1u, shell.messages.size());
   EXPECT_EQ("Need to select Banshee card", shell.messages[0].text);
   EXPECT_EQ("kvtune", shell.messages[0].caption);
@@ -159,8 +131,8 @@ TEST_F(ConfigurationPageTest, SelectWithoutACurrentEntryAsksForACard) {
 
 TEST_F(ConfigurationPageTest, DefaultStoresNothingAndResetRestores) {
   TwoCards();
-  Common("loadtray", "0");
-  Common("loadstartup", "1");
+  PutCommon("loadtray", "0");
+  PutCommon("loadstartup", "1");
   registry.PutText(kMachine, kCards + "0002", "kvartune_override", "0");
   Show();
   const std::string before = registry.Dump();
@@ -182,15 +154,15 @@ TEST_F(ConfigurationPageTest, DefaultStoresNothingAndResetRestores) {
 
 TEST_F(ConfigurationPageTest, UncheckingTheTrayClearsStartMinimized) {
   TwoCards();
-  Common("startmin", "1");
+  PutCommon("startmin", "1");
   Show();
   EXPECT_TRUE(controls.IsChecked(IDC_START_MINIMIZED));
   Toggle(IDC_LOAD_TRAY);
   EXPECT_FALSE(controls.IsChecked(IDC_START_MINIMIZED));
   EXPECT_FALSE(controls.IsEnabled(IDC_START_MINIMIZED));
   Click(IDC_CONFIG_APPLY);
-  EXPECT_EQ("0", registry.Text(kMachine, kCommon, "loadtray"));
-  EXPECT_EQ("0", registry.Text(kMachine, kCommon, "startmin"));
+  EXPECT_EQ("0", Common("loadtray"));
+  EXPECT_EQ("0", Common("startmin"));
   Toggle(IDC_LOAD_TRAY);
   EXPECT_TRUE(controls.IsEnabled(IDC_START_MINIMIZED));
 }
@@ -200,11 +172,11 @@ TEST_F(ConfigurationPageTest, LoadAtStartupWritesAndRemovesTheRunEntry) {
   Show();
   Toggle(IDC_LOAD_AT_STARTUP);
   Click(IDC_CONFIG_APPLY);
-  EXPECT_EQ("1", registry.Text(kMachine, kCommon, "loadstartup"));
+  EXPECT_EQ("1", Common("loadstartup"));
   EXPECT_EQ(system.modulePath, registry.Text(kMachine, kRun, "xkvartune"));
   Toggle(IDC_LOAD_AT_STARTUP);
   Click(IDC_CONFIG_APPLY);
-  EXPECT_EQ("0", registry.Text(kMachine, kCommon, "loadstartup"));
+  EXPECT_EQ("0", Common("loadstartup"));
   EXPECT_FALSE(registry.Get(kMachine, kRun, "xkvartune"));
 }
 
@@ -222,24 +194,17 @@ TEST_F(ConfigurationPageTest, CleansVendorSettingsOnWindows95Only) {
 
   // On NT the card is Video1: a clean-up over its card list would empty the
   // per-user keys of that name.
-  Machine nt;
-  nt.UseNT();
-  nt.registry.PutText(kMachine, "Software\\Quillfeld\\Kvartune\\Device\\Video1",
-                      "driverdesc", "3Dfx Voodoo Banshee (NT)");
+  Fresh();
+  UseNT();
+  registry.PutText(kMachine, kDeviceCards + "Video1", "driverdesc",
+                   "3Dfx Voodoo Banshee (NT)");
   const std::string ntPerUser = driverClass + "Video1\\D3D";
-  nt.registry.PutText(os::Root::CurrentUser, ntPerUser, "SSTH3_ANTIALIAS", "1");
-  fakes::FakeControls ntControls;
-  DeclareDialog(ntControls, 1003);
-  CMyPage4 page(nt.services);
-  page.Bind(ntControls);
-  page.OnInitDialog();
-  page.OnSetActive();
-  page.OnCommand(IDC_CONFIG_APPLY, 0);
-  EXPECT_TRUE(
-      nt.registry.Get(os::Root::CurrentUser, ntPerUser, "SSTH3_ANTIALIAS"));
-  EXPECT_EQ("1", nt.registry.Text(
-                     kMachine, "Software\\Quillfeld\\Kvartune\\Device\\Video1",
-                     "kvartune_override"));
+  registry.PutText(os::Root::CurrentUser, ntPerUser, "SSTH3_ANTIALIAS", "1");
+  Show();
+  Click(IDC_CONFIG_APPLY);
+  EXPECT_TRUE(registry.Get(os::Root::CurrentUser, ntPerUser, "SSTH3_ANTIALIAS"));
+  EXPECT_EQ("1", registry.Text(kMachine, kDeviceCards + "Video1",
+                               "kvartune_override"));
 }
 
 TEST_F(ConfigurationPageTest, ApplyWithoutCardsWritesNoCardKey) {
@@ -254,7 +219,7 @@ TEST_F(ConfigurationPageTest, ApplyWithoutCardsWritesNoCardKey) {
   EXPECT_TRUE(registry.SubkeyNames(kMachine,
                                    "Software\\Quillfeld\\Kvartune\\Display")
                   .empty());
-  EXPECT_EQ("1", registry.Text(kMachine, kCommon, "applyall"));
+  EXPECT_EQ("1", Common("applyall"));
 }
 
 // A selection edited to name no listed card (a removed one, or a path) must
@@ -262,7 +227,7 @@ TEST_F(ConfigurationPageTest, ApplyWithoutCardsWritesNoCardKey) {
 TEST_F(ConfigurationPageTest, ASelectionOfNoListedCardShowsTheFirstCard) {
   TwoCards();
   for (const char* selection : {"0001", "0000\\D3D"}) {
-    Common("selecteddisplay", selection);
+    PutCommon("selecteddisplay", selection);
     Show();
     EXPECT_EQ(0, controls.CurrentIndex(IDC_CARD_COMBO));
     EXPECT_EQ(" 4.11.01.1208-1.00", controls.Text(IDC_DRIVER_VERSION));
@@ -275,11 +240,11 @@ TEST_F(ConfigurationPageTest, ASelectionOfNoListedCardShowsTheFirstCard) {
 
 TEST_F(ConfigurationPageTest, ApplyWithoutACurrentEntryKeepsTheSelection) {
   TwoCards();
-  Common("applyall", "0");
+  PutCommon("applyall", "0");
   Show();
   controls.SetCurrentIndex(IDC_CARD_COMBO, -1);
   Click(IDC_CONFIG_APPLY);
-  EXPECT_EQ("0002", registry.Text(kMachine, kCommon, "selecteddisplay"));
+  EXPECT_EQ("0002", Common("selecteddisplay"));
   EXPECT_EQ("1", registry.Text(kMachine, kCards + "0002", "kvartune_override"));
   EXPECT_FALSE(registry.Get(kMachine, kCards + "0000", "kvartune_override"));
 }

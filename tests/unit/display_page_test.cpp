@@ -3,8 +3,7 @@
 #include <cstring>
 #include <memory>
 
-#include "machine.h"
-#include "page_fixture.h"
+#include "page_test.h"
 #include "pages/display/my_page3.h"
 #include "pages/display/refresh_choices.h"
 #include "pages/display/size_table.h"
@@ -14,77 +13,49 @@ namespace {
 
 using os::Answer;
 using os::ChangeFlags;
-constexpr os::Root kMachine = os::Root::LocalMachine;
-const std::string kCommon = "Software\\Quillfeld\\Kvartune\\common";
-const std::string kDriver = "System\\CurrentControlSet\\Services\\Class\\Display\\";
-const std::string kDevice = "Software\\Quillfeld\\Kvartune\\Device\\";
 const std::string kDevicePath = "System\\CurrentControlSet\\Services\\banshee\\Device0";
 constexpr int k1024List = IDC_REFRESH_1024X768;
 
-class DisplayPageTest : public ::testing::Test {
+class DisplayPageTest : public PageTest<CMyPage3> {
  protected:
-  void SetUp() override { Fresh(); }
-  // A new PC, dialog and page, for the next case of a table.
-  void Fresh() {
-    page_.reset();
-    pc = std::make_unique<Machine>();
-    controls = std::make_unique<fakes::FakeControls>();
-    DeclareDialog(*controls, 1002);
-  }
+  DisplayPageTest() : PageTest(1002, IDC_DISPLAY_APPLY, IDC_DISPLAY_RESET) {}
 
   // Windows 98 with the cards 0000 and 0001, the first one selected.
   void Cards95() {
     for (const char* card : {"0000", "0001"})
-      pc->registry.PutText(kMachine, "Software\\Quillfeld\\Kvartune\\Display\\" +
-                                     std::string(card), "driverdesc", "Banshee");
-    pc->registry.PutText(kMachine, kCommon, "selecteddisplay", "0000");
+      registry.PutText(kMachine, kDisplayCards + card, "driverdesc", "Banshee");
+    PutCommon("selecteddisplay", "0000");
   }
   // Windows NT with the cards Video0, Video1 and Video2, Video1 selected.
   void CardsNT() {
-    pc->UseNT();
+    UseNT();
     for (const char* card : {"Video0", "Video1", "Video2"})
-      pc->registry.PutText(kMachine, kDevice + card, "DevicePath", kDevicePath);
-    pc->registry.PutText(kMachine, kCommon, "selecteddisplay", "Video1");
+      registry.PutText(kMachine, kDeviceCards + card, "DevicePath", kDevicePath);
+    PutCommon("selecteddisplay", "Video1");
   }
   std::string ModeRate(const std::string& card, const char* depth,
                        const std::string& size) {
-    return pc->registry.Text(kMachine, kDriver + card + "\\MODES\\" + depth + "\\" + size,
+    return registry.Text(kMachine, kDriver + card + "\\MODES\\" + depth + "\\" + size,
                          "RefreshRate").value_or("<none>");
   }
   std::optional<std::uint32_t> Rate(const std::string& card, const std::string& name) {
-    const auto value = pc->registry.Get(kMachine, kDevice + card, name);
+    const auto value = registry.Get(kMachine, kDeviceCards + card, name);
     if (!value || value->type != os::ValueType::Dword) return std::nullopt;
     std::uint32_t rate;
     std::memcpy(&rate, value->bytes.data(), 4);
     return rate;
   }
-  CMyPage3& Show() {
-    page_ = std::make_unique<CMyPage3>(pc->services);
-    page_->Bind(*controls);
-    page_->OnInitDialog();
-    page_->OnSetActive();
-    return *page_;
-  }
-  void Click(int id) { page_->OnCommand(id, ui::kClicked); }
-  void Choose(int list, int index) {
-    controls->SetCurrentIndex(list, index);
-    page_->OnCommand(list, ui::kSelectionChange);
-  }
   std::vector<std::string> Messages() {
     std::vector<std::string> texts;
-    for (const auto& message : pc->shell.messages) texts.push_back(message.text);
+    for (const auto& message : shell.messages) texts.push_back(message.text);
     return texts;
   }
   std::vector<std::string> Items(int id) {
     std::vector<std::string> items;
-    for (int i = 0; i < controls->ItemCount(id); ++i)
-      items.push_back(controls->ItemText(id, i));
+    for (int i = 0; i < controls.ItemCount(id); ++i)
+      items.push_back(controls.ItemText(id, i));
     return items;
   }
-
-  std::unique_ptr<Machine> pc;
-  std::unique_ptr<fakes::FakeControls> controls;
-  std::unique_ptr<CMyPage3> page_;
 };
 
 TEST_F(DisplayPageTest, ChoiceTablesAndValueNames) {
@@ -122,14 +93,14 @@ TEST_F(DisplayPageTest, Windows98LoadRewritesTheChoiceAtEveryDepth) {
     SCOPED_TRACE(c.written);
     Fresh();
     Cards95();
-    pc->display.screen = {16, 1024, 768};
+    display.screen = {16, 1024, 768};
     if (c.driverDefault)
-      pc->registry.PutText(kMachine, kDriver + "0000\\DEFAULT", "RefreshRate", c.driverDefault);
+      registry.PutText(kMachine, kDriver + "0000\\DEFAULT", "RefreshRate", c.driverDefault);
     if (c.stored)
-      pc->registry.PutText(kMachine, kDriver + "0000\\MODES\\16\\1024,768", "RefreshRate", c.stored);
-    pc->registry.PutText(kMachine, kDriver + "0000\\MODES\\32\\1024,768", "RefreshRate", "120");
+      registry.PutText(kMachine, kDriver + "0000\\MODES\\16\\1024,768", "RefreshRate", c.stored);
+    registry.PutText(kMachine, kDriver + "0000\\MODES\\32\\1024,768", "RefreshRate", "120");
     Show();
-    EXPECT_EQ(c.shown, controls->CurrentIndex(k1024List));
+    EXPECT_EQ(c.shown, controls.CurrentIndex(k1024List));
     for (const char* depth : {"8", "16", "24", "32"})
       EXPECT_EQ(c.written, ModeRate("0000", depth, "1024,768")) << depth;
     EXPECT_EQ("<none>", ModeRate("0001", "8", "1024,768"));
@@ -139,9 +110,9 @@ TEST_F(DisplayPageTest, Windows98LoadRewritesTheChoiceAtEveryDepth) {
 TEST_F(DisplayPageTest, Windows98WithoutACardLeavesTheDisplayClassAlone) {
   Show();
   EXPECT_EQ(std::vector<std::string>{},
-            pc->registry.SubkeyNames(
+            registry.SubkeyNames(
                 kMachine, "System\\CurrentControlSet\\Services\\Class\\Display"));
-  EXPECT_EQ(1, controls->CurrentIndex(k1024List));
+  EXPECT_EQ(1, controls.CurrentIndex(k1024List));
 }
 
 // Desktop 1024 x 768 at 16 bits, "Default" kept; the user picks "85 Hz".
@@ -150,11 +121,11 @@ TEST_F(DisplayPageTest, Windows98ApplyBouncesAndCancelPutsTheRateBack) {
     SCOPED_TRACE(answer == Answer::Ok ? "OK" : "Cancel");
     Fresh();
     Cards95();
-    pc->display.screen = {16, 1024, 768};
+    display.screen = {16, 1024, 768};
     Show();
     Choose(k1024List, 6);
-    EXPECT_TRUE(controls->IsEnabled(IDC_DISPLAY_APPLY));
-    pc->shell.answers = {Answer::Ok, answer};
+    EXPECT_TRUE(controls.IsEnabled(IDC_DISPLAY_APPLY));
+    shell.answers = {Answer::Ok, answer};
     Click(IDC_DISPLAY_APPLY);
     EXPECT_EQ((std::vector<std::string>{kRefreshWillChangeMessage, kKeepRefreshMessage}),
               Messages());
@@ -162,10 +133,10 @@ TEST_F(DisplayPageTest, Windows98ApplyBouncesAndCancelPutsTheRateBack) {
     for (const char* depth : {"8", "16", "24", "32"})
       for (const char* card : {"0000", "0001"})
         EXPECT_EQ(kept ? "85" : "0", ModeRate(card, depth, "1024,768"));
-    EXPECT_EQ(kept ? 6 : 1, controls->CurrentIndex(k1024List));
+    EXPECT_EQ(kept ? 6 : 1, controls.CurrentIndex(k1024List));
     // Neighbour 21 (800 x 600) and back to 22, once more after Cancel; never
     // stored.
-    const auto changes = pc->display.Changes();
+    const auto changes = display.Changes();
     ASSERT_EQ(kept ? 2u : 4u, changes.size());
     EXPECT_EQ(800u, changes[0].mode.width);
     EXPECT_EQ(1024u, changes[1].mode.width);
@@ -173,7 +144,7 @@ TEST_F(DisplayPageTest, Windows98ApplyBouncesAndCancelPutsTheRateBack) {
       EXPECT_EQ(ChangeFlags::Now, change.flags);
       EXPECT_EQ(os::ModeFields::DepthAndSize, change.fields);
     }
-    EXPECT_FALSE(controls->IsEnabled(IDC_DISPLAY_APPLY));
+    EXPECT_FALSE(controls.IsEnabled(IDC_DISPLAY_APPLY));
   }
 }
 
@@ -187,20 +158,20 @@ void NTModes(fakes::FakeDisplay& display) {
 
 TEST_F(DisplayPageTest, WindowsNTLoadListsThePlatformsRatesAndReplacesOthers) {
   CardsNT();
-  NTModes(pc->display);
-  pc->registry.PutDword(kMachine, kDevice + "Video1", "REFRESHRATE 800 x  600", 75);
-  pc->registry.PutDword(kMachine, kDevice + "Video1", "REFRESHRATE1024 x  768", 85);
-  pc->registry.PutDword(kMachine, kDevice + "Video0", "REFRESHRATE 800 x  600", 72);
-  pc->registry.PutDword(kMachine, kDevice + "Video2", "REFRESHRATE1920 x 1440", 60);
+  NTModes(display);
+  registry.PutDword(kMachine, kDeviceCards + "Video1", "REFRESHRATE 800 x  600", 75);
+  registry.PutDword(kMachine, kDeviceCards + "Video1", "REFRESHRATE1024 x  768", 85);
+  registry.PutDword(kMachine, kDeviceCards + "Video0", "REFRESHRATE 800 x  600", 72);
+  registry.PutDword(kMachine, kDeviceCards + "Video2", "REFRESHRATE1920 x 1440", 60);
   Show();
   EXPECT_EQ((std::vector<std::string>{"60 Hz", "72 Hz", "75 Hz"}),
             Items(IDC_REFRESH_800X600));
-  EXPECT_EQ(2, controls->CurrentIndex(IDC_REFRESH_800X600));
-  EXPECT_EQ(0, controls->CurrentIndex(k1024List));
+  EXPECT_EQ(2, controls.CurrentIndex(IDC_REFRESH_800X600));
+  EXPECT_EQ(0, controls.CurrentIndex(k1024List));
   EXPECT_EQ(std::vector<std::string>{"N/A"}, Items(IDC_REFRESH_1920X1440));
-  EXPECT_FALSE(controls->IsEnabled(IDC_REFRESH_1920X1440));
-  EXPECT_FALSE(controls->IsEnabled(IDC_LABEL_1920X1440));
-  EXPECT_TRUE(controls->IsEnabled(IDC_LABEL_800X600));
+  EXPECT_FALSE(controls.IsEnabled(IDC_REFRESH_1920X1440));
+  EXPECT_FALSE(controls.IsEnabled(IDC_LABEL_1920X1440));
+  EXPECT_TRUE(controls.IsEnabled(IDC_LABEL_800X600));
   for (const char* card : {"Video0", "Video1", "Video2"}) {
     SCOPED_TRACE(card);
     EXPECT_EQ(60u, Rate(card, "REFRESHRATE1024 x  768"));
@@ -232,24 +203,24 @@ TEST_F(DisplayPageTest, WindowsNTApplyChangesTheModeAndKeepsOrReverts) {
     SCOPED_TRACE(c.name);
     Fresh();
     CardsNT();
-    NTModes(pc->display);
-    if (!c.listed) pc->display.modes.erase(pc->display.modes.begin() + 6);
-    if (c.refused) pc->display.refused = {{32, 1024, 768, 75}};
+    NTModes(display);
+    if (!c.listed) display.modes.erase(display.modes.begin() + 6);
+    if (c.refused) display.refused = {{32, 1024, 768, 75}};
     Show();
     Choose(k1024List, 1);
-    pc->shell.answers = {Answer::Ok, c.answer};
+    shell.answers = {Answer::Ok, c.answer};
     Click(IDC_DISPLAY_APPLY);
     EXPECT_EQ(c.messages, Messages());
     for (const char* card : {"Video0", "Video1", "Video2"})
       EXPECT_EQ(c.stored, Rate(card, "REFRESHRATE1024 x  768")) << card;
     std::vector<std::uint32_t> frequencies;
-    for (const auto& change : pc->display.Changes()) {
+    for (const auto& change : display.Changes()) {
       EXPECT_EQ(ChangeFlags::Store, change.flags);
       EXPECT_EQ(os::ModeFields::WithFrequency, change.fields);
       frequencies.push_back(change.mode.frequency);
     }
     EXPECT_EQ(c.changes, frequencies);
-    EXPECT_EQ(c.stored == 75 ? 1 : 0, controls->CurrentIndex(k1024List));
+    EXPECT_EQ(c.stored == 75 ? 1 : 0, controls.CurrentIndex(k1024List));
   }
 }
 
@@ -258,43 +229,43 @@ TEST_F(DisplayPageTest, WindowsNTApplyChangesTheModeAndKeepsOrReverts) {
 // changes nothing.
 TEST_F(DisplayPageTest, DefaultSelectsTheSecondEntryAndStoresNothing) {
   CardsNT();
-  NTModes(pc->display);
-  pc->display.modes.erase(pc->display.modes.begin() + 4);  // 1024 x 768 at 60 Hz only
-  pc->registry.PutDword(kMachine, kDevice + "Video1", "REFRESHRATE 800 x  600", 75);
-  pc->registry.PutText(kMachine, kCommon, "checkdispmode", "0");
-  pc->registry.PutText(kMachine, kDevicePath, "SSTH3_RGAMMA", "0.850000");
+  NTModes(display);
+  display.modes.erase(display.modes.begin() + 4);  // 1024 x 768 at 60 Hz only
+  registry.PutDword(kMachine, kDeviceCards + "Video1", "REFRESHRATE 800 x  600", 75);
+  PutCommon("checkdispmode", "0");
+  registry.PutText(kMachine, kDevicePath, "SSTH3_RGAMMA", "0.850000");
   Show();
-  const std::string before = pc->registry.Dump();
+  const std::string before = registry.Dump();
   Click(IDC_DISPLAY_DEFAULT);
-  EXPECT_EQ(pc->registry.Dump(), before);
-  EXPECT_EQ(1, controls->CurrentIndex(IDC_REFRESH_800X600));
-  EXPECT_EQ(ui::Controls::kNone, controls->CurrentIndex(k1024List));
-  EXPECT_TRUE(controls->IsChecked(IDC_MODE_PROMPT));
-  EXPECT_TRUE(controls->IsChecked(IDC_DESKTOP_LINK_RGB));
-  EXPECT_EQ("1", controls->Text(IDC_DESKTOP_GAMMA_RED));
-  EXPECT_TRUE(controls->IsEnabled(IDC_DISPLAY_RESET));
-  controls->SetCurrentIndex(IDC_REFRESH_800X600, ui::Controls::kNone);
+  EXPECT_EQ(registry.Dump(), before);
+  EXPECT_EQ(1, controls.CurrentIndex(IDC_REFRESH_800X600));
+  EXPECT_EQ(ui::Controls::kNone, controls.CurrentIndex(k1024List));
+  EXPECT_TRUE(controls.IsChecked(IDC_MODE_PROMPT));
+  EXPECT_TRUE(controls.IsChecked(IDC_DESKTOP_LINK_RGB));
+  EXPECT_EQ("1", controls.Text(IDC_DESKTOP_GAMMA_RED));
+  EXPECT_TRUE(controls.IsEnabled(IDC_DISPLAY_RESET));
+  controls.SetCurrentIndex(IDC_REFRESH_800X600, ui::Controls::kNone);
   Click(IDC_DISPLAY_APPLY);
   EXPECT_EQ(60u, Rate("Video1", "REFRESHRATE1024 x  768"));
   EXPECT_EQ(75u, Rate("Video1", "REFRESHRATE 800 x  600"));
-  EXPECT_TRUE(pc->display.calls.empty());
-  EXPECT_TRUE(pc->shell.messages.empty());
+  EXPECT_TRUE(display.calls.empty());
+  EXPECT_TRUE(shell.messages.empty());
 }
 
 TEST_F(DisplayPageTest, ModeListsHoldEachDepthAndSizeOnceInOrder) {
   Cards95();
-  pc->display.modes = {{32, 640, 480, 60}, {8, 640, 480, 60}, {16, 800, 600, 60},
+  display.modes = {{32, 640, 480, 60}, {8, 640, 480, 60}, {16, 800, 600, 60},
                    {16, 640, 480, 60}, {32, 1280, 1024, 60}, {32, 1280, 960, 60}};
-  pc->display.screen = {16, 800, 600};
+  display.screen = {16, 800, 600};
   Show();
   EXPECT_EQ((std::vector<std::string>{" 8BitColor", "16BitColor", "32BitColor"}),
             Items(IDC_MODE_DEPTH));
   EXPECT_EQ((std::vector<std::string>{" 640 x  480", " 800 x  600", "1280 x  960",
                                       "1280 x 1024"}),
             Items(IDC_MODE_SIZE));
-  EXPECT_EQ("16BitColor", controls->Text(IDC_MODE_DEPTH));
-  EXPECT_EQ(" 800 x  600", controls->Text(IDC_MODE_SIZE));
-  EXPECT_FALSE(controls->IsEnabled(IDC_MODE_SET));
+  EXPECT_EQ("16BitColor", controls.Text(IDC_MODE_DEPTH));
+  EXPECT_EQ(" 800 x  600", controls.Text(IDC_MODE_SIZE));
+  EXPECT_FALSE(controls.IsEnabled(IDC_MODE_SET));
 }
 
 // Set to 16 bits at 800 x 600 from the desktop's 32 bits at 1024 x 768.
@@ -321,32 +292,32 @@ TEST_F(DisplayPageTest, SetChangesTheModeAndAsksWhenPrompted) {
     SCOPED_TRACE(c.name);
     Fresh();
     Cards95();
-    if (c.checkDispMode) pc->registry.PutText(kMachine, kCommon, "checkdispmode", c.checkDispMode);
-    if (c.refused) pc->display.refused = {{16, 800, 600, 0}};
+    if (c.checkDispMode) PutCommon("checkdispmode", c.checkDispMode);
+    if (c.refused) display.refused = {{16, 800, 600, 0}};
     Show();
-    const int keptDepth = controls->CurrentIndex(IDC_MODE_DEPTH);
-    const int keptSize = controls->CurrentIndex(IDC_MODE_SIZE);
-    Choose(IDC_MODE_DEPTH, controls->FindExact(IDC_MODE_DEPTH, "16BitColor", -1));
-    Choose(IDC_MODE_SIZE, controls->FindExact(IDC_MODE_SIZE, " 800 x  600", -1));
-    if (c.typedSize) controls->SetText(IDC_MODE_SIZE, c.typedSize);
-    EXPECT_TRUE(controls->IsEnabled(IDC_MODE_SET));
-    pc->shell.answers = {c.answer};
+    const int keptDepth = controls.CurrentIndex(IDC_MODE_DEPTH);
+    const int keptSize = controls.CurrentIndex(IDC_MODE_SIZE);
+    Choose(IDC_MODE_DEPTH, controls.FindExact(IDC_MODE_DEPTH, "16BitColor", -1));
+    Choose(IDC_MODE_SIZE, controls.FindExact(IDC_MODE_SIZE, " 800 x  600", -1));
+    if (c.typedSize) controls.SetText(IDC_MODE_SIZE, c.typedSize);
+    EXPECT_TRUE(controls.IsEnabled(IDC_MODE_SET));
+    shell.answers = {c.answer};
     Click(IDC_MODE_SET);
     EXPECT_EQ(c.messages, Messages());
-    EXPECT_EQ(c.screenWidth, pc->display.screen.width);
+    EXPECT_EQ(c.screenWidth, display.screen.width);
     std::vector<int> widths;
-    for (const auto& change : pc->display.Changes()) {
+    for (const auto& change : display.Changes()) {
       EXPECT_EQ(ChangeFlags::Store, change.flags);
       widths.push_back(static_cast<int>(change.mode.width));
     }
     EXPECT_EQ(c.changes, widths);
     const bool moved = c.screenWidth == 800;
-    EXPECT_EQ(moved ? "16BitColor" : "32BitColor", controls->Text(IDC_MODE_DEPTH));
-    EXPECT_NE(moved, controls->CurrentIndex(IDC_MODE_SIZE) == keptSize);
-    EXPECT_NE(moved, controls->CurrentIndex(IDC_MODE_DEPTH) == keptDepth);
+    EXPECT_EQ(moved ? "16BitColor" : "32BitColor", controls.Text(IDC_MODE_DEPTH));
+    EXPECT_NE(moved, controls.CurrentIndex(IDC_MODE_SIZE) == keptSize);
+    EXPECT_NE(moved, controls.CurrentIndex(IDC_MODE_DEPTH) == keptDepth);
     EXPECT_EQ(c.checkDispMode ? c.checkDispMode : "1",
-              pc->registry.Text(kMachine, kCommon, "checkdispmode"));
-    EXPECT_FALSE(controls->IsEnabled(IDC_MODE_SET));
+              registry.Text(kMachine, kCommon, "checkdispmode"));
+    EXPECT_FALSE(controls.IsEnabled(IDC_MODE_SET));
   }
 }
 
@@ -354,37 +325,37 @@ TEST_F(DisplayPageTest, SetChangesTheModeAndAsksWhenPrompted) {
 // a stored rate names no mode.
 TEST_F(DisplayPageTest, WindowsNTSetTakesTheStoredRateOfTheSize) {
   CardsNT();
-  NTModes(pc->display);
-  pc->display.modes.push_back({32, 640, 480, 0});
-  pc->registry.PutText(kMachine, kCommon, "checkdispmode", "0");
-  pc->registry.PutDword(kMachine, kDevice + "Video1", "REFRESHRATE1024 x  768", 75);
-  pc->display.screen = {16, 800, 600};
+  NTModes(display);
+  display.modes.push_back({32, 640, 480, 0});
+  PutCommon("checkdispmode", "0");
+  registry.PutDword(kMachine, kDeviceCards + "Video1", "REFRESHRATE1024 x  768", 75);
+  display.screen = {16, 800, 600};
   Show();
-  Choose(IDC_MODE_DEPTH, controls->FindExact(IDC_MODE_DEPTH, "32BitColor", -1));
-  Choose(IDC_MODE_SIZE, controls->FindExact(IDC_MODE_SIZE, "1024 x  768", -1));
+  Choose(IDC_MODE_DEPTH, controls.FindExact(IDC_MODE_DEPTH, "32BitColor", -1));
+  Choose(IDC_MODE_SIZE, controls.FindExact(IDC_MODE_SIZE, "1024 x  768", -1));
   Click(IDC_MODE_SET);
-  ASSERT_EQ(1u, pc->display.Changes().size());
-  EXPECT_EQ(75u, pc->display.Changes()[0].mode.frequency);
-  EXPECT_EQ(1, controls->CurrentIndex(k1024List));
+  ASSERT_EQ(1u, display.Changes().size());
+  EXPECT_EQ(75u, display.Changes()[0].mode.frequency);
+  EXPECT_EQ(1, controls.CurrentIndex(k1024List));
 
-  Choose(IDC_MODE_DEPTH, controls->FindExact(IDC_MODE_DEPTH, "32BitColor", -1));
-  Choose(IDC_MODE_SIZE, controls->FindExact(IDC_MODE_SIZE, " 640 x  480", -1));
+  Choose(IDC_MODE_DEPTH, controls.FindExact(IDC_MODE_DEPTH, "32BitColor", -1));
+  Choose(IDC_MODE_SIZE, controls.FindExact(IDC_MODE_SIZE, " 640 x  480", -1));
   Click(IDC_MODE_SET);
   EXPECT_EQ(std::vector<std::string>{kCannotSetModeMessage}, Messages());
-  EXPECT_EQ(1u, pc->display.Changes().size());
+  EXPECT_EQ(1u, display.Changes().size());
 }
 
 // The page's desktop is the screen after a rejected Set, so that the next
 // Apply knows which size's rate takes effect at once.
 TEST_F(DisplayPageTest, ARejectedSetLeavesThePageOnTheDesktopsMode) {
   Cards95();
-  pc->display.refused = {{16, 800, 600, 0}};
+  display.refused = {{16, 800, 600, 0}};
   Show();
-  Choose(IDC_MODE_DEPTH, controls->FindExact(IDC_MODE_DEPTH, "16BitColor", -1));
-  Choose(IDC_MODE_SIZE, controls->FindExact(IDC_MODE_SIZE, " 800 x  600", -1));
+  Choose(IDC_MODE_DEPTH, controls.FindExact(IDC_MODE_DEPTH, "16BitColor", -1));
+  Choose(IDC_MODE_SIZE, controls.FindExact(IDC_MODE_SIZE, " 800 x  600", -1));
   Click(IDC_MODE_SET);
   Choose(k1024List, 6);
-  pc->shell.answers = {Answer::Ok, Answer::Ok};
+  shell.answers = {Answer::Ok, Answer::Ok};
   Click(IDC_DISPLAY_APPLY);
   EXPECT_EQ((std::vector<std::string>{kCannotSetModeMessage, kRefreshWillChangeMessage,
                                       kKeepRefreshMessage}),
@@ -395,45 +366,45 @@ TEST_F(DisplayPageTest, ARejectedSetLeavesThePageOnTheDesktopsMode) {
 // list's first mode.
 TEST_F(DisplayPageTest, NoBounceWithoutAKnownCurrentMode) {
   Cards95();
-  pc->display.screen = {24, 1024, 768};
+  display.screen = {24, 1024, 768};
   Show();
   Choose(k1024List, 6);
   Click(IDC_DISPLAY_APPLY);
-  EXPECT_EQ(2u, pc->shell.messages.size());
-  EXPECT_TRUE(pc->display.calls.empty());
+  EXPECT_EQ(2u, shell.messages.size());
+  EXPECT_TRUE(display.calls.empty());
 }
 
 TEST_F(DisplayPageTest, GammaLoadsStepsWithinItsRangeAndIsStoredWithSixDecimals) {
   Cards95();
-  pc->registry.PutText(kMachine, kDriver + "0000", "SSTH3_RGAMMA", "1.234567");
-  pc->registry.PutText(kMachine, kDriver + "0000", "SSTH3_GGAMMA", "1.700000");
-  pc->registry.PutText(kMachine, kDriver + "0000", "SSTH3_BGAMMA", "0.300000");
-  pc->registry.PutText(kMachine, kCommon, "linkrgb3", "0");
+  registry.PutText(kMachine, kDriver + "0000", "SSTH3_RGAMMA", "1.234567");
+  registry.PutText(kMachine, kDriver + "0000", "SSTH3_GGAMMA", "1.700000");
+  registry.PutText(kMachine, kDriver + "0000", "SSTH3_BGAMMA", "0.300000");
+  PutCommon("linkrgb3", "0");
   Show();
-  EXPECT_EQ("1.23", controls->Text(IDC_DESKTOP_GAMMA_RED));
-  EXPECT_FALSE(controls->IsChecked(IDC_DESKTOP_LINK_RGB));
-  page_->OnDeltaPos(IDC_DESKTOP_GAMMA_GREEN_SPIN, -1);
-  page_->OnDeltaPos(IDC_DESKTOP_GAMMA_BLUE_SPIN, 1);
-  EXPECT_EQ("1.7", controls->Text(IDC_DESKTOP_GAMMA_GREEN));
-  EXPECT_EQ("0.3", controls->Text(IDC_DESKTOP_GAMMA_BLUE));
-  EXPECT_TRUE(controls->IsEnabled(IDC_DISPLAY_APPLY));
-  controls->SetCheck(IDC_DESKTOP_LINK_RGB, true);
+  EXPECT_EQ("1.23", controls.Text(IDC_DESKTOP_GAMMA_RED));
+  EXPECT_FALSE(controls.IsChecked(IDC_DESKTOP_LINK_RGB));
+  page->OnDeltaPos(IDC_DESKTOP_GAMMA_GREEN_SPIN, -1);
+  page->OnDeltaPos(IDC_DESKTOP_GAMMA_BLUE_SPIN, 1);
+  EXPECT_EQ("1.7", controls.Text(IDC_DESKTOP_GAMMA_GREEN));
+  EXPECT_EQ("0.3", controls.Text(IDC_DESKTOP_GAMMA_BLUE));
+  EXPECT_TRUE(controls.IsEnabled(IDC_DISPLAY_APPLY));
+  controls.SetCheck(IDC_DESKTOP_LINK_RGB, true);
   Click(IDC_DESKTOP_LINK_RGB);
-  page_->OnDeltaPos(IDC_DESKTOP_GAMMA_RED_SPIN, -1);
-  EXPECT_EQ("1.24", controls->Text(IDC_DESKTOP_GAMMA_BLUE));
+  page->OnDeltaPos(IDC_DESKTOP_GAMMA_RED_SPIN, -1);
+  EXPECT_EQ("1.24", controls.Text(IDC_DESKTOP_GAMMA_BLUE));
   Click(IDC_DISPLAY_APPLY);
   for (const char* card : {"0000", "0001"})
     for (const char* name : {"SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_BGAMMA"})
-      EXPECT_EQ("1.240000", pc->registry.Text(kMachine, kDriver + card, name));
-  EXPECT_EQ("1", pc->registry.Text(kMachine, kCommon, "linkrgb3"));
+      EXPECT_EQ("1.240000", registry.Text(kMachine, kDriver + card, name));
+  EXPECT_EQ("1", registry.Text(kMachine, kCommon, "linkrgb3"));
 }
 
 TEST_F(DisplayPageTest, WindowsNTGammaLivesInTheDeviceKey) {
   CardsNT();
   Show();
-  EXPECT_EQ("1", controls->Text(IDC_DESKTOP_GAMMA_GREEN));
+  EXPECT_EQ("1", controls.Text(IDC_DESKTOP_GAMMA_GREEN));
   Click(IDC_DISPLAY_APPLY);
-  EXPECT_EQ("1.000000", pc->registry.Text(kMachine, kDevicePath, "SSTH3_GGAMMA"));
+  EXPECT_EQ("1.000000", registry.Text(kMachine, kDevicePath, "SSTH3_GGAMMA"));
 }
 
 }  // namespace

@@ -77,6 +77,10 @@ struct Machine {
     files.files[path] = os::FixedVersion{ms, ls, struc};
   }
 
+  void PutCommon(const std::string& name, const std::string& text) {
+    registry.PutText(kMachine, "Software\\Quillfeld\\Kvartune\\common", name,
+                     text);
+  }
   std::optional<std::string> Common(const std::string& name) const {
     return registry.Text(kMachine, "Software\\Quillfeld\\Kvartune\\common",
                          name);

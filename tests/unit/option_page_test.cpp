@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "machine.h"
-#include "page_fixture.h"
+#include "page_test.h"
 #include "pages/option/memory_size.h"
 #include "pages/option/my_page2.h"
 #include "res/controls.h"
@@ -9,23 +8,17 @@
 
 namespace {
 
-constexpr os::Root kMachine = os::Root::LocalMachine;
-const std::string kCommon = "Software\\Quillfeld\\Kvartune\\common";
-const std::string kDriver =
-    "System\\CurrentControlSet\\Services\\Class\\Display\\";
 const std::string kDevice = "System\\CurrentControlSet\\Services\\banshee\\";
-const std::string kDisplayCards = "Software\\Quillfeld\\Kvartune\\Display\\";
-const std::string kDeviceCards = "Software\\Quillfeld\\Kvartune\\Device\\";
 
-class OptionPageTest : public ::testing::Test, protected Machine {
+class OptionPageTest : public PageTest<CMyPage2> {
  protected:
-  void SetUp() override { DeclareDialog(controls, 1001); }
+  OptionPageTest() : PageTest(1001, IDC_OPTION_APPLY, IDC_OPTION_RESET) {}
 
   // Windows 95/98 cards 0000 and 0001, the second one selected.
   void TwoCards95() {
     for (const char* card : {"0000", "0001"})
       registry.PutKey(kMachine, kDisplayCards + card);
-    registry.PutText(kMachine, kCommon, "selecteddisplay", "0001");
+    PutCommon("selecteddisplay", "0001");
   }
   // Windows NT cards Video0 and Video1, with their device keys, the second
   // one selected.
@@ -35,30 +28,14 @@ class OptionPageTest : public ::testing::Test, protected Machine {
       registry.PutText(kMachine, kDeviceCards + card, "DevicePath",
                        kDevice + card);
     }
-    registry.PutText(kMachine, kCommon, "selecteddisplay", "Video1");
-  }
-  void Show() {
-    page_ = std::make_unique<CMyPage2>(services);
-    page_->Bind(controls);
-    page_->OnInitDialog();
-    page_->OnSetActive();
-  }
-  void Click(int id) { page_->OnCommand(id, 0); }
-  void Toggle(int id) {
-    controls.SetCheck(id, !controls.IsChecked(id));
-    Click(id);
+    PutCommon("selecteddisplay", "Video1");
   }
   // Up-down steps, each as its notification's delta.
   void Step(std::initializer_list<int> deltas) {
     for (int delta : deltas)
-      EXPECT_EQ(0, page_->OnDeltaPos(IDC_MEMORY_SIZE_SPIN, delta));
+      EXPECT_EQ(0, page->OnDeltaPos(IDC_MEMORY_SIZE_SPIN, delta));
   }
   std::string Size() { return controls.Text(IDC_MEMORY_SIZE); }
-  bool ApplyEnabled() {
-    const bool apply = controls.IsEnabled(IDC_OPTION_APPLY);
-    EXPECT_EQ(apply, controls.IsEnabled(IDC_OPTION_RESET));
-    return apply;
-  }
   // The 25 check boxes that nothing ever enables, checks or stores.
   void ExpectInertBoxesUntouched() {
     for (const expected::Control& box : expected::Controls()) {
@@ -69,9 +46,6 @@ class OptionPageTest : public ::testing::Test, protected Machine {
       EXPECT_FALSE(controls.IsChecked(box.id)) << box.id;
     }
   }
-
-  fakes::FakeControls controls;
-  std::unique_ptr<CMyPage2> page_;
 };
 
 // One card per case, selected in turn as the Configuration page would, and
@@ -106,9 +80,9 @@ TEST_F(OptionPageTest, Load95ShowsTheSelectedCardsSizeAndSwitch) {
   EXPECT_FALSE(registry.KeyExists(kMachine, kDriver + "DEFAULT"));
   for (const Case& c : cases) {
     SCOPED_TRACE(c.card);
-    registry.PutText(kMachine, kCommon, "selecteddisplay", c.card);
+    PutCommon("selecteddisplay", c.card);
     Toggle(IDC_LDELAY);
-    page_->OnSetActive();
+    page->OnSetActive();
     EXPECT_EQ(c.shown, Size());
     EXPECT_EQ(c.checked, controls.IsChecked(IDC_LDELAY));
     EXPECT_TRUE(controls.IsEnabled(IDC_MEMORY_SIZE_SPIN));
@@ -136,26 +110,10 @@ TEST_F(OptionPageTest, Apply95StoresTheSizeOnANarrowDesktopOnly) {
     const char* shown;
   };
   const Case cases[] = {
-      {"new size",
-       1024,
-       std::nullopt,
-       8,
-       {-2},
-       false,
-       10,
-       10,
-       &kQuestion,
+      {"new size", 1024, std::nullopt, 8, {-2}, false, 10, 10, &kQuestion,
        "10MB"},
-      {"Default",
-       1024,
-       "1",
-       8,
-       {},
-       true,
-       std::nullopt,
-       std::nullopt,
-       &kQuestion,
-       "Default"},
+      {"Default", 1024, "1", 8, {}, true, std::nullopt, std::nullopt,
+       &kQuestion, "Default"},
       {"same size", 1024, std::nullopt, 8, {}, false, 8, 8, nullptr, "8MB"},
       {"stored 3", 1024, "0", 3, {}, false, 12, std::nullopt, nullptr, "3MB"},
       {"selected alone", 1024, "0", 8, {1}, false, 12, 7, &kQuestion, "7MB"},
@@ -170,14 +128,12 @@ TEST_F(OptionPageTest, Apply95StoresTheSizeOnANarrowDesktopOnly) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    registry = fakes::FakeRegistry();
-    shell.messages.clear();
+    Fresh();
     shell.answers = {os::Answer::Yes};
-    power.requests.clear();
     display.screen.width = c.width;
     TwoCards95();
     if (c.applyAll)
-      registry.PutText(kMachine, kCommon, "applyall", *c.applyAll);
+      PutCommon("applyall", *c.applyAll);
     registry.PutDword(kMachine, kDriver + "0000\\DEFAULT", "memSize", 12);
     registry.PutText(kMachine, kDriver + "0000", "SSTH3_LDELAY", "10");
     registry.PutDword(kMachine, kDriver + "0001\\DEFAULT", "memSize", c.stored);
@@ -239,7 +195,7 @@ TEST_F(OptionPageTest, StepsBetweenDefaultAndSixteen) {
     else
       registry.Put(kMachine, kDriver + "0001\\DEFAULT", "memSize",
                    os::ValueType::Dword, {0, 0, 0, 0});
-    page_->OnSetActive();
+    page->OnSetActive();
     Step(c.deltas);
     EXPECT_EQ(c.shown, Size());
     EXPECT_TRUE(ApplyEnabled());
@@ -254,7 +210,7 @@ TEST_F(OptionPageTest, SwitchAndDefaultEnableApplyAndStoreNothing) {
   const std::string before = registry.Dump();
   Toggle(IDC_LDELAY);
   EXPECT_TRUE(ApplyEnabled());
-  page_->OnSetActive();
+  page->OnSetActive();
   Click(IDC_OPTION_DEFAULT);
   EXPECT_EQ("Default", Size());
   EXPECT_FALSE(controls.IsChecked(IDC_LDELAY));
@@ -296,7 +252,7 @@ TEST_F(OptionPageTest, LoadNTShowsTheDevicesSizeWithTheSpinOff) {
                    *c.memorySize);
     else
       registry.PutKey(kMachine, kDevice + "Video1");
-    page_->OnSetActive();
+    page->OnSetActive();
     EXPECT_EQ(c.shown, Size());
     EXPECT_TRUE(controls.IsChecked(IDC_LDELAY));
     EXPECT_FALSE(controls.IsEnabled(IDC_MEMORY_SIZE_SPIN));
@@ -305,8 +261,8 @@ TEST_F(OptionPageTest, LoadNTShowsTheDevicesSizeWithTheSpinOff) {
     EXPECT_FALSE(controls.IsChecked(IDC_LDELAY));
     ExpectInertBoxesUntouched();
   }
-  registry.PutText(kMachine, kCommon, "selecteddisplay", "Video2");
-  page_->OnSetActive();
+  PutCommon("selecteddisplay", "Video2");
+  page->OnSetActive();
   EXPECT_EQ("Default", Size());
   EXPECT_FALSE(controls.IsChecked(IDC_LDELAY));
 }
@@ -326,13 +282,13 @@ TEST_F(OptionPageTest, ApplyNTWritesTheSwitchOnTheTargetDevices) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.applyAll.value_or("missing"));
-    registry = fakes::FakeRegistry();
+    Fresh();
     TwoCardsNT();
     registry.PutKey(kMachine, kDeviceCards + "Video2");  // no device path
     for (const char* card : {"Video0", "Video1"})
       registry.PutText(kMachine, kDevice + card, "SSTH3_LDELAY", "10");
     if (c.applyAll)
-      registry.PutText(kMachine, kCommon, "applyall", *c.applyAll);
+      PutCommon("applyall", *c.applyAll);
     Show();
     if (controls.IsChecked(IDC_LDELAY) != c.on) Toggle(IDC_LDELAY);
     Click(IDC_OPTION_APPLY);

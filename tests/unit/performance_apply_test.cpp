@@ -49,23 +49,54 @@ class PerformanceApplyTest : public PerformanceTest {
 };
 
 const Writes kD3DWrites = {
-    "set {D3D}\\SSTH3_SWAPINTERVAL sz:\"0\"",
-    "set {D3D}\\SSTH3_ANTIALIAS sz:\"1\"",
-    "set {D3D}\\SSTH3_OVERLAYMODE sz:\"0\"",
-    "set {D3D}\\SSTH3_AUTOMIPMAP sz:\"0\"",
+    "set {KEY}\\SSTH3_SWAPINTERVAL sz:\"0\"",
+    "set {KEY}\\SSTH3_ANTIALIAS sz:\"1\"",
+    "set {KEY}\\SSTH3_OVERLAYMODE sz:\"0\"",
+    "set {KEY}\\SSTH3_AUTOMIPMAP sz:\"0\"",
 };
+const Writes kGlideWrites = {
+    "set {KEY}\\FX_GLIDE_SHAMELESS_PLUG sz:\"1\"",
+    "set {KEY}\\FX_GLIDE_ALLOC_COLOR sz:\"3\"",
+};
+const std::vector<std::string> kD3DSwitches = {
+    "SSTH3_SWAPINTERVAL", "SSTH3_ANTIALIAS", "SSTH3_OVERLAYMODE",
+    "SSTH3_AUTOMIPMAP"};
+const std::vector<std::string> kGlideSwitches = {
+    "FX_GLIDE_SHAMELESS_PLUG", "FX_GLIDE_SWAPINTERVAL", "FX_GLIDE_TMU_MEMSIZE",
+    "FX_GLIDE_ALLOC_COLOR",    "FX_GLIDE_LOD_DITHER",   "FX_GLIDE_EMUL_RUSH"};
 
-// Every line of `lines` with "{D3D}" as given.
-Writes With(const Writes& lines, const std::string& key) {
-  Writes out;
-  for (std::string line : lines) out.push_back(line.replace(4, 5, key));
-  return out;
+// Appends every line of `lines` with "{KEY}" as `key`.
+void With(Writes& to, const Writes& lines, const std::string& key) {
+  for (std::string line : lines) to.push_back(line.replace(4, 5, key));
+}
+// Appends the deletion of each name below `key`.
+void Deleted(Writes& to, const std::string& key,
+             const std::vector<std::string>& names) {
+  for (const std::string& name : names)
+    to.push_back("del " + key + "\\" + name);
+}
+// Appends the three gammas of `key`, each as `text`.
+void Gammas(Writes& to, const std::string& key, const std::string& text) {
+  for (const char* name : {"SSTH3_RGAMMA", "SSTH3_GGAMMA", "SSTH3_BGAMMA"})
+    to.push_back("set " + key + "\\" + name + " sz:\"" + text + "\"");
+}
+
+// Appends the Direct3D and then the Glide group of a card's key as
+// ChangeEverything leaves them, with the Glide switches and writes given.
+void Groups(Writes& to, const std::string& key,
+            const std::vector<std::string>& glide, const Writes& glideWrites) {
+  Deleted(to, key + "\\D3D", kD3DSwitches);
+  With(to, kD3DWrites, key + "\\D3D");
+  Gammas(to, key + "\\D3D", "1.300000");
+  Deleted(to, key + "\\Glide", glide);
+  With(to, glideWrites, key + "\\Glide");
+  Gammas(to, key + "\\Glide", "0.950000");
 }
 
 TEST_F(PerformanceApplyTest, Apply95WritesEachGroupInItsOrder) {
   Cards95("0000");
-  registry.PutText(kMachine, kCommon, "applyall", "0");
-  registry.PutText(kMachine, kDisplayCards + "0000", "kvartune_useclock", "1");
+  PutCommon("applyall", "0");
+  UseClock(kDisplayCards + "0000");
   registry.PutText(kMachine, kDriver + "0000\\DEFAULT", "grxClock", "100");
   Show();
   ChangeEverything();
@@ -89,30 +120,8 @@ TEST_F(PerformanceApplyTest, Apply95WritesEachGroupInItsOrder) {
       "del DRV0000\\Glide\\SSTH3_GRXCLOCK",
       "del DRV0000\\Glide\\SSTH3_MEMCLOCK",
       "set DRV0000\\Glide\\SSTH3_GRXCLOCK sz:\"101\"",
-      "del DRV0000\\D3D\\SSTH3_SWAPINTERVAL",
-      "del DRV0000\\D3D\\SSTH3_ANTIALIAS",
-      "del DRV0000\\D3D\\SSTH3_OVERLAYMODE",
-      "del DRV0000\\D3D\\SSTH3_AUTOMIPMAP",
   };
-  for (const std::string& line : With(kD3DWrites, "DRV0000\\D3D"))
-    expected.push_back(line);
-  for (const char* line : {
-           "set DRV0000\\D3D\\SSTH3_RGAMMA sz:\"1.300000\"",
-           "set DRV0000\\D3D\\SSTH3_GGAMMA sz:\"1.300000\"",
-           "set DRV0000\\D3D\\SSTH3_BGAMMA sz:\"1.300000\"",
-           "del DRV0000\\Glide\\FX_GLIDE_SHAMELESS_PLUG",
-           "del DRV0000\\Glide\\FX_GLIDE_SWAPINTERVAL",
-           "del DRV0000\\Glide\\FX_GLIDE_TMU_MEMSIZE",
-           "del DRV0000\\Glide\\FX_GLIDE_ALLOC_COLOR",
-           "del DRV0000\\Glide\\FX_GLIDE_LOD_DITHER",
-           "del DRV0000\\Glide\\FX_GLIDE_EMUL_RUSH",
-           "set DRV0000\\Glide\\FX_GLIDE_SHAMELESS_PLUG sz:\"1\"",
-           "set DRV0000\\Glide\\FX_GLIDE_ALLOC_COLOR sz:\"3\"",
-           "set DRV0000\\Glide\\SSTH3_RGAMMA sz:\"0.950000\"",
-           "set DRV0000\\Glide\\SSTH3_GGAMMA sz:\"0.950000\"",
-           "set DRV0000\\Glide\\SSTH3_BGAMMA sz:\"0.950000\"",
-       })
-    expected.push_back(line);
+  Groups(expected, "DRV0000", kGlideSwitches, kGlideWrites);
   EXPECT_EQ(expected, Shortened(log.writes));
 
   // No start-up file yet: it is created with the block alone, and so is its
@@ -126,7 +135,7 @@ TEST_F(PerformanceApplyTest, Apply95WritesEachGroupInItsOrder) {
 
 TEST_F(PerformanceApplyTest, ApplyNTWritesTheDeviceKeyAndTheEnvironment) {
   CardNT();
-  registry.PutText(kMachine, kDeviceCards + "Video1", "kvartune_useclock", "1");
+  UseClock(kDeviceCards + "Video1");
   registry.PutDword(kMachine, kDevice, "graphicsclocking", 100);
   registry.PutText(os::Root::CurrentUser, "Environment", "TEMP", "c:\\temp");
   Show();
@@ -146,46 +155,19 @@ TEST_F(PerformanceApplyTest, ApplyNTWritesTheDeviceKeyAndTheEnvironment) {
       "del DEV\\Glide\\SSTH3_GRXCLOCK",
       "del DEV\\Glide\\SSTH3_MEMCLOCK",
       "set DEV\\Glide\\SSTH3_GRXCLOCK sz:\"101\"",
-      "del DEV\\D3D\\SSTH3_SWAPINTERVAL",
-      "del DEV\\D3D\\SSTH3_ANTIALIAS",
-      "del DEV\\D3D\\SSTH3_OVERLAYMODE",
-      "del DEV\\D3D\\SSTH3_AUTOMIPMAP",
   };
-  for (const std::string& line : With(kD3DWrites, "DEV\\D3D"))
-    expected.push_back(line);
-  const char* glide[] = {
-      "FX_GLIDE_SHAMELESS_PLUG", "FX_GLIDE_SWAPINTERVAL",
-      "FX_GLIDE_TMU_MEMSIZE",    "FX_GLIDE_ALLOC_COLOR",
-      "FX_GLIDE_LOD_DITHER",     "FX_GLIDE_EMUL_RUSH",
-      "FX_GLIDE_NO_SPLASH"};
-  const Writes glideWrites = {
-      "set {D3D}\\FX_GLIDE_SHAMELESS_PLUG sz:\"1\"",
-      "set {D3D}\\FX_GLIDE_ALLOC_COLOR sz:\"3\"",
-      "set {D3D}\\FX_GLIDE_NO_SPLASH sz:\"1\"",
-  };
-  for (const char* line : {"set DEV\\D3D\\SSTH3_RGAMMA sz:\"1.300000\"",
-                           "set DEV\\D3D\\SSTH3_GGAMMA sz:\"1.300000\"",
-                           "set DEV\\D3D\\SSTH3_BGAMMA sz:\"1.300000\""})
-    expected.push_back(line);
-  for (const char* name : glide)
-    expected.push_back(std::string("del DEV\\Glide\\") + name);
-  for (const std::string& line : With(glideWrites, "DEV\\Glide"))
-    expected.push_back(line);
-  for (const char* line : {"set DEV\\Glide\\SSTH3_RGAMMA sz:\"0.950000\"",
-                           "set DEV\\Glide\\SSTH3_GGAMMA sz:\"0.950000\"",
-                           "set DEV\\Glide\\SSTH3_BGAMMA sz:\"0.950000\""})
-    expected.push_back(line);
+  // On Windows NT the splash switch is one of the Glide group's.
+  std::vector<std::string> glide = kGlideSwitches;
+  glide.push_back("FX_GLIDE_NO_SPLASH");
+  Writes glideWrites = kGlideWrites;
+  glideWrites.push_back("set {KEY}\\FX_GLIDE_NO_SPLASH sz:\"1\"");
+  Groups(expected, "DEV", glide, glideWrites);
   // "kvartune_override" is missing, which counts as on: the switches go to
   // the user environment too, but no gamma and no clock.
-  for (const char* name : {"SSTH3_SWAPINTERVAL", "SSTH3_ANTIALIAS",
-                           "SSTH3_OVERLAYMODE", "SSTH3_AUTOMIPMAP"})
-    expected.push_back(std::string("del HKCU:Environment\\") + name);
-  for (const char* name : glide)
-    expected.push_back(std::string("del HKCU:Environment\\") + name);
-  for (const std::string& line : With(kD3DWrites, "HKCU:Environment"))
-    expected.push_back(line);
-  for (const std::string& line : With(glideWrites, "HKCU:Environment"))
-    expected.push_back(line);
+  Deleted(expected, "HKCU:Environment", kD3DSwitches);
+  Deleted(expected, "HKCU:Environment", glide);
+  With(expected, kD3DWrites, "HKCU:Environment");
+  With(expected, glideWrites, "HKCU:Environment");
   EXPECT_EQ(expected, Shortened(log.writes));
   EXPECT_EQ(Writes{"Environment 5000"}, shell.broadcasts);
   EXPECT_TRUE(files.contents.empty());
@@ -221,7 +203,7 @@ TEST_F(PerformanceApplyTest, ApplyNTSkipsACardWithoutDevicePath) {
 
 TEST_F(PerformanceApplyTest, ClockModeOffDeletesTheClocksOnlyOnce) {
   Cards95();
-  registry.PutText(kMachine, kDisplayCards + "0000", "kvartune_useclock", "1");
+  UseClock(kDisplayCards + "0000");
   registry.PutText(kMachine, kDriver + "0000\\DEFAULT", "grxClock", "100");
   registry.PutText(kMachine, kDriver + "0000\\Glide", "SSTH3_GRXCLOCK", "100");
   Show();
@@ -326,12 +308,10 @@ TEST_F(PerformanceApplyTest, RestartIsAskedForClockAndSplashChangesOnly) {
     shell.messages.clear();
     if (c.nt) {
       CardNT();
-      registry.PutText(kMachine, kDeviceCards + "Video1", "kvartune_useclock",
-                       "1");
+      UseClock(kDeviceCards + "Video1");
     } else {
       Cards95();
-      registry.PutText(kMachine, kDisplayCards + "0000", "kvartune_useclock",
-                       "1");
+      UseClock(kDisplayCards + "0000");
     }
     registry.PutText(kMachine,
                      (c.nt ? kDevice + "\\Glide" : kDriver + "0000\\Glide"),

@@ -20,8 +20,7 @@ TEST_F(PerformanceTest, StoredClocksShowByTheDisplayRule) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.stored ? c.stored : "none");
     Cards95();
-    registry.PutText(kMachine, kDisplayCards + "0000",
-                     "kvartune_useclock", "1");
+    UseClock(kDisplayCards + "0000");
     if (c.stored)
       registry.PutText(kMachine, kDriver + "0000\\DEFAULT",
                        "grxClock", c.stored);
@@ -149,8 +148,7 @@ TEST_F(PerformanceTest, WindowsNTReadsTheDeviceKey) {
     SCOPED_TRACE(windows ? "WindowsNT" : "NonWindows");
     CardNT();
     system.versionAvailable = windows;
-    registry.PutText(kMachine, kDeviceCards + "Video1", "kvartune_useclock",
-                     "1");
+    UseClock(kDeviceCards + "Video1");
     registry.PutDword(kMachine, kDevice, "graphicsclocking", 100);
     registry.PutText(kMachine, kDevice + "\\Glide", "FX_GLIDE_EMUL_RUSH", "1");
     Show();
@@ -164,8 +162,7 @@ TEST_F(PerformanceTest, WindowsNTReadsTheDeviceKey) {
 // read, and no "\D3D" or "\Glide" appears at the root of the machine.
 TEST_F(PerformanceTest, WindowsNTWithoutADevicePathReadsNothing) {
   CardNT("");
-  registry.PutText(kMachine, kDeviceCards + "Video1",
-                   "kvartune_useclock", "1");
+  UseClock(kDeviceCards + "Video1");
   Show();
   EXPECT_TRUE(controls.IsChecked(IDC_USE_DEFAULT_CLOCKS));
   EXPECT_EQ("1.3", controls.Text(IDC_GLIDE_GAMMA_RED));
@@ -186,8 +183,7 @@ TEST_F(PerformanceTest, ClockSteppersStayWithinDefaultAnd166) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.stored);
     Cards95();
-    registry.PutText(kMachine, kDisplayCards + "0000",
-                     "kvartune_useclock", "1");
+    UseClock(kDisplayCards + "0000");
     registry.PutText(kMachine, kDriver + "0000\\DEFAULT",
                      "memClock", c.stored);
     Show();
@@ -199,7 +195,7 @@ TEST_F(PerformanceTest, ClockSteppersStayWithinDefaultAnd166) {
 
 TEST_F(PerformanceTest, ALinkedGammaStepMovesItsOwnGroupOnly) {
   Cards95();
-  registry.PutText(kMachine, kCommon, "linkrgb2", "0");
+  PutCommon("linkrgb2", "0");
   Show();
   EXPECT_TRUE(controls.IsChecked(IDC_D3D_LINK_RGB));
   EXPECT_FALSE(controls.IsChecked(IDC_GLIDE_LINK_RGB));
@@ -214,12 +210,11 @@ TEST_F(PerformanceTest, ALinkedGammaStepMovesItsOwnGroupOnly) {
 
 TEST_F(PerformanceTest, DefaultFillsTheDriverDefaultsAndStoresNothing) {
   Cards95();
-  registry.PutText(kMachine, kDisplayCards + "0000",
-                   "kvartune_useclock", "1");
+  UseClock(kDisplayCards + "0000");
   registry.PutText(kMachine, kDriver + "0000\\DEFAULT", "grxClock",
                    "100");
   registry.PutText(kMachine, kD3D, "SSTH3_RGAMMA", "2.000000");
-  registry.PutText(kMachine, kCommon, "linkrgb1", "0");
+  PutCommon("linkrgb1", "0");
   registry.PutDword(kMachine, "Software\\Microsoft\\DirectDraw",
                     "EmulationOnly", 1);
   Show();

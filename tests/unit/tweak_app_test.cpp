@@ -80,16 +80,14 @@ TEST_F(StartUpTest, NoCardEndsBeforeThePostDetectionStep) {
 TEST_F(StartUpTest, CreatesTheMainWindowShownUnlessStartMinIsOne) {
   AddBanshee95("0000");
   for (const char* startMin : {"0", "", "yes", "1 "}) {
-    registry.PutText(kMachine, "Software\\Quillfeld\\Kvartune\\common",
-                     "startmin", startMin);
+    PutCommon("startmin", startMin);
     fakes::FakeSheet window;
     CTweakApp app(services, window);
     EXPECT_TRUE(app.StartUp());
     EXPECT_TRUE(window.visible) << startMin;
     EXPECT_EQ(app.MainWindow(), window.handler);
   }
-  registry.PutText(kMachine, "Software\\Quillfeld\\Kvartune\\common",
-                   "startmin", "1");
+  PutCommon("startmin", "1");
   CTweakApp app(services, sheet);
   EXPECT_TRUE(app.StartUp());
   EXPECT_TRUE(sheet.created);

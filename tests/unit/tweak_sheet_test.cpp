@@ -12,8 +12,7 @@ constexpr unsigned kRightDown = 0x0204;
 class TweakSheetTest : public ::testing::Test, protected Machine {
  protected:
   void LoadTray(const char* value) {
-    registry.PutText(kMachine, "Software\\Quillfeld\\Kvartune\\common",
-                     "loadtray", value);
+    PutCommon("loadtray", value);
   }
   CTweakSheet& Open() {
     tweakSheet_ = std::make_unique<CTweakSheet>(services);

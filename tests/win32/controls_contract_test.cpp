@@ -4,6 +4,7 @@
 
 #include "contract/controls_contract.h"
 #include "ui/win32/dialog_controls.h"
+#include "win32/dialog_template.h"
 
 namespace {
 
@@ -22,13 +23,8 @@ void Append(std::vector<WORD>& words, const Record& record) {
 void AppendControl(std::vector<WORD>& words, int id, WORD windowClass,
                    DWORD style, short top, short height) {
   if (words.size() % 2 != 0) words.push_back(0);
-  const DLGITEMTEMPLATE item = {style | WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-                                0,
-                                5,
-                                top,
-                                100,
-                                height,
-                                static_cast<WORD>(id)};
+  const DLGITEMTEMPLATE item = {style | WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0,
+                                5, top, 100, height, static_cast<WORD>(id)};
   Append(words, item);
   words.insert(words.end(), {0xFFFF, windowClass, 0, 0});
 }
@@ -49,10 +45,6 @@ std::vector<WORD> ContractTemplate() {
   AppendControl(words, kButtonId, kButtonClass, BS_PUSHBUTTON | BS_BITMAP,
                 80, 20);
   return words;
-}
-
-INT_PTR CALLBACK NoDialogProcedure(HWND, UINT, WPARAM, LPARAM) {
-  return FALSE;
 }
 
 HWND CreateContractDialog() {

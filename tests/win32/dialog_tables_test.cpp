@@ -53,8 +53,6 @@ std::string ClassName(HWND window) {
   return name;
 }
 
-INT_PTR CALLBACK NoDialogProcedure(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-
 // A page's dialog made from the program's resources, hidden, on a hidden
 // window of its own.
 class PageDialog {

@@ -9,14 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_display.h"
-#include "fakes/fake_files.h"
-#include "fakes/fake_power.h"
-#include "fakes/fake_registry.h"
-#include "fakes/fake_shell.h"
-#include "fakes/fake_system.h"
 #include "res/controls.h"
 #include "ui/win32/win32_sheet.h"
+#include "unit/machine.h"
 
 namespace {
 
@@ -110,14 +105,8 @@ class Win32SheetTest : public ::testing::Test {
         SendMessageA(window, PSM_GETCURRENTPAGEHWND, 0, 0));
   }
 
-  fakes::FakeRegistry registry;
-  fakes::FakeSystem system;
-  fakes::FakeFiles files;
-  fakes::FakeShell shell;
-  fakes::FakePower power;
-  fakes::FakeDisplay display;
-  os::Services services{registry, system, files, shell, power, display};
-  RecordingSheet sheet{services};
+  Machine pc;
+  RecordingSheet sheet{pc.services};
   ui::Win32Sheet host{GetModuleHandleA(nullptr)};
   HWND window = nullptr;
 };
