@@ -82,17 +82,25 @@ std::string Shown(fakes::FakeControls& controls,
   return shown;
 }
 
+// A page made on its dialog and activated, as the sheet first shows it.
+std::unique_ptr<ui::SettingsPage> Show(const PageUnderTest& under,
+                                       Machine& machine,
+                                       fakes::FakeControls& controls) {
+  DeclareDialog(controls, under.dialogId);
+  std::unique_ptr<ui::SettingsPage> page = under.make(machine.services);
+  page->Bind(controls);
+  page->OnInitDialog();
+  page->OnSetActive();
+  return page;
+}
+
 }  // namespace
 
 void RunPage(FuzzedDataProvider& input, Machine& machine,
              const PageUnderTest& under) {
   const auto dialog = DialogControls(under.dialogId);
   fakes::FakeControls controls;
-  DeclareDialog(controls, under.dialogId);
-  std::unique_ptr<ui::SettingsPage> page = under.make(machine.services);
-  page->Bind(controls);
-  page->OnInitDialog();
-  page->OnSetActive();
+  std::unique_ptr<ui::SettingsPage> page = Show(under, machine, controls);
   const int steps = input.ConsumeIntegralInRange(0, kMaxSteps);
   for (int i = 0; i < steps; ++i) Step(input, *page, controls, dialog);
   page->OnCommand(under.buttons.defaultButton, ui::kClicked);
@@ -101,11 +109,7 @@ void RunPage(FuzzedDataProvider& input, Machine& machine,
   page->OnSetActive();
 
   fakes::FakeControls fresh;
-  DeclareDialog(fresh, under.dialogId);
-  std::unique_ptr<ui::SettingsPage> reloaded = under.make(machine.services);
-  reloaded->Bind(fresh);
-  reloaded->OnInitDialog();
-  reloaded->OnSetActive();
+  std::unique_ptr<ui::SettingsPage> reloaded = Show(under, machine, fresh);
   const std::string shown = Shown(controls, dialog);
   const std::string readBack = Shown(fresh, dialog);
   if (shown != readBack)
