@@ -9,10 +9,6 @@
 #include "store/registry_key.h"
 #include "store/single_value.h"
 
-namespace {
-constexpr os::Root kMachine = os::Root::LocalMachine;
-}
-
 void CCardDetection::AfterDetection(const std::string& osFamily) {
   SelectCard(osFamily);
   WriteVersions();
@@ -25,7 +21,7 @@ void CCardDetection::SelectCard(const std::string& osFamily) {
   std::string selected;
   ReadText(services_.registry, names::kCommon, names::kSelectedDisplay,
            selected);
-  DeleteValues(services_.registry, kMachine, names::kCommon,
+  DeleteValues(services_.registry, os::kMachine, names::kCommon,
                {names::kSelectedDisplay});
 
   const std::vector<std::string> cards =
@@ -58,7 +54,7 @@ void CCardDetection::WriteVersions() {
   if (directX.empty()) directX = kNotAvailable;
 
   CRegistryKey key(services_.registry);
-  if (key.Open(kMachine, names::kCommon) != os::error::kSuccess) return;
+  if (key.Open(os::kMachine, names::kCommon) != os::error::kSuccess) return;
   key.SetText(names::kVersion, KVT_VERSION);
   key.SetText(names::kGlide2Version, glide2);
   key.SetText(names::kGlide3Version, glide3);

@@ -9,10 +9,6 @@
 #include "store/single_value.h"
 #include "ui/app_message.h"
 
-namespace {
-constexpr os::Root kMachine = os::Root::LocalMachine;
-}
-
 std::string UpperCase(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
     return static_cast<char>(std::toupper(c));
@@ -24,7 +20,7 @@ CCardDetection::CCardDetection(os::Services& services) : services_(services) {}
 
 void CCardDetection::RecordCard(const std::string& cardKey, const Card& card) {
   CRegistryKey key(services_.registry);
-  if (key.Open(kMachine, cardKey) != os::error::kSuccess) return;
+  if (key.Open(os::kMachine, cardKey) != os::error::kSuccess) return;
   recorded_.push_back(UpperCase(cardKey));
   key.SetText(names::kDriverDesc, card.description);
   key.SetText(names::kDriver, card.driver);
@@ -52,7 +48,7 @@ bool CCardDetection::Finish(int count, const std::string& cardsTree) {
 void CCardDetection::Sweep(const std::string& cardsTree) {
   CRegistryKey key(services_.registry);
   std::vector<std::string> cards;
-  key.ListSubkeys(kMachine, cardsTree, cards);
+  key.ListSubkeys(os::kMachine, cardsTree, cards);
   for (const std::string& card : cards) {
     const std::string cardKey = cardsTree + "\\" + card;
     std::string detected;
@@ -62,8 +58,9 @@ void CCardDetection::Sweep(const std::string& cardsTree) {
     // The mark goes first, so that no key keeps one, even a key that
     // cannot be deleted because it has subkeys.
     if (detected == "1")
-      DeleteValues(services_.registry, kMachine, cardKey, {names::kDetected});
+      DeleteValues(services_.registry, os::kMachine, cardKey,
+                   {names::kDetected});
     if (detected != "1" || !recorded)
-      DeleteSubkey(services_.registry, kMachine, cardsTree, card);
+      DeleteSubkey(services_.registry, os::kMachine, cardsTree, card);
   }
 }

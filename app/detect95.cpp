@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr os::Root kMachine = os::Root::LocalMachine;
 constexpr char kBansheePciId[] = "VEN_121A&DEV_0003";
 constexpr std::size_t kBansheePciIdLength = sizeof kBansheePciId - 1;
 
@@ -16,7 +15,7 @@ constexpr std::size_t kBansheePciIdLength = sizeof kBansheePciId - 1;
 bool CCardDetection::Detect95() {
   CRegistryKey key(services_.registry);
   std::vector<std::string> devices;
-  if (key.ListSubkeys(kMachine, names::kPciEnum, devices) !=
+  if (key.ListSubkeys(os::kMachine, names::kPciEnum, devices) !=
       os::error::kSuccess)
     return false;
 
@@ -25,14 +24,15 @@ bool CCardDetection::Detect95() {
     if (device.compare(0, kBansheePciIdLength, kBansheePciId) != 0) continue;
     const std::string deviceKey = std::string(names::kPciEnum) + "\\" + device;
     std::vector<std::string> instances;
-    if (key.ListSubkeys(kMachine, deviceKey, instances) != os::error::kSuccess)
+    if (key.ListSubkeys(os::kMachine, deviceKey, instances) !=
+        os::error::kSuccess)
       continue;
     for (const std::string& instance : instances) {
       // Every text starts empty for each instance, so that a value missing
       // in one instance is never taken from the one before.
       std::string deviceDesc, driver;
       Card card;
-      if (key.Open(kMachine, deviceKey + "\\" + instance) ==
+      if (key.Open(os::kMachine, deviceKey + "\\" + instance) ==
           os::error::kSuccess) {
         key.QueryText(names::kPciDeviceDesc, deviceDesc);
         key.QueryText(names::kPciDriver, driver);
@@ -51,7 +51,7 @@ bool CCardDetection::Detect95() {
 
       ReadText(services_.registry, driverKey + names::kDefaultSubkey,
                names::kDrv, card.driver);
-      DeleteValues(services_.registry, kMachine, driverKey,
+      DeleteValues(services_.registry, os::kMachine, driverKey,
                    {names::kSwapInterval, names::kAntiAlias,
                     names::kOverlayMode, names::kAutoMipmap});
       card.driverVersion = FileVersionText(

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr os::Root kMachine = os::Root::LocalMachine;
 constexpr char kVideoEntry[] = "\\DEVICE\\VIDEO";
 // A device link reads \REGISTRY\Machine\ and then the path below
 // HKEY_LOCAL_MACHINE.
@@ -29,7 +28,7 @@ bool IsBanshee(const unsigned char* chipType) {
 bool CCardDetection::DetectNT() {
   CRegistryKey key(services_.registry);
   std::vector<std::string> entries;
-  key.ListValues(kMachine, names::kVideoDeviceMap, entries);
+  key.ListValues(os::kMachine, names::kVideoDeviceMap, entries);
 
   int count = 0;
   for (const std::string& entry : entries) {
@@ -46,7 +45,7 @@ bool CCardDetection::DetectNT() {
     unsigned char chipType[kChipTypeSize] = {};
     std::uint32_t chipTypeSize = kChipTypeSize;
     long chipResult = os::error::kFileNotFound;
-    if (key.Open(kMachine, card.devicePath) == os::error::kSuccess) {
+    if (key.Open(os::kMachine, card.devicePath) == os::error::kSuccess) {
       chipResult = key.QueryRaw(names::kChipType, chipType, chipTypeSize);
       key.QueryText(names::kDeviceDescription, card.description);
       key.Close();

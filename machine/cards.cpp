@@ -8,11 +8,11 @@
 std::vector<std::string> ListCards(os::Registry& registry,
                                    const std::string& osFamily) {
   std::vector<std::string> cards;
-  CRegistryKey(registry).ListSubkeys(
-      os::Root::LocalMachine,
-      osFamily == family::kWindows95 ? names::kDisplayCards
-                                     : names::kDeviceCards,
-      cards);
+  CRegistryKey(registry).ListSubkeys(os::kMachine,
+                                     osFamily == family::kWindows95
+                                         ? names::kDisplayCards
+                                         : names::kDeviceCards,
+                                     cards);
   return cards;
 }
 

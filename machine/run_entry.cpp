@@ -11,6 +11,5 @@ void WriteRunEntry(os::Services& services) {
 }
 
 void DeleteRunEntry(os::Registry& registry) {
-  DeleteValues(registry, os::Root::LocalMachine, names::kRun,
-               {names::kRunEntry});
+  DeleteValues(registry, os::kMachine, names::kRun, {names::kRunEntry});
 }

@@ -19,6 +19,8 @@ constexpr long kChildMustBeVolatile = 1021;
 }  // namespace error
 
 enum class Root { LocalMachine, CurrentUser };
+// Where the program keeps its settings and the drivers theirs.
+inline constexpr Root kMachine = Root::LocalMachine;
 
 enum class KeyOption { NonVolatile, Volatile };
 

@@ -12,10 +12,6 @@
 #include "store/single_value.h"
 #include "ui/app_message.h"
 
-namespace {
-constexpr os::Root kMachine = os::Root::LocalMachine;
-}  // namespace
-
 CMyPage4::CMyPage4(os::Services& services)
     : SettingsPage(IDD_CONFIGURATION,
                    {IDC_CONFIG_DEFAULT, IDC_CONFIG_RESET, IDC_CONFIG_APPLY},
@@ -28,7 +24,7 @@ bool CMyPage4::OnInitDialog() {
 
   std::string selected, glide2, glide3, directX;
   CRegistryKey key(services().registry);
-  if (key.Open(kMachine, names::kCommon) == os::error::kSuccess) {
+  if (key.Open(os::kMachine, names::kCommon) == os::error::kSuccess) {
     key.QueryText(names::kSelectedDisplay, selected);
     key.QueryText(names::kDisplayNumber, cardCount_);
     key.QueryText(names::kApplyAll, applyAll_);
@@ -188,7 +184,7 @@ void CMyPage4::Apply() {
   startHidden_ = flags::Text(startHidden);
 
   CRegistryKey key(services().registry);
-  if (key.Open(kMachine, names::kCommon) == os::error::kSuccess) {
+  if (key.Open(os::kMachine, names::kCommon) == os::error::kSuccess) {
     if (hasCard) key.SetText(names::kSelectedDisplay, selected);
     key.SetText(names::kApplyAll, applyAll_);
     // "startmin" goes first: the tray icon off with "startmin" still "1"
@@ -234,7 +230,8 @@ void CMyPage4::ReadVersions(const std::string& card, std::string& driverVersion,
   driverVersion.clear();
   revision.clear();
   CRegistryKey key(services().registry);
-  if (key.Open(kMachine, CardKey(family_, card)) != os::error::kSuccess) return;
+  if (key.Open(os::kMachine, CardKey(family_, card)) != os::error::kSuccess)
+    return;
   key.QueryText(names::kDriverVersion, driverVersion);
   key.QueryText(names::kHWRevision, revision);
   key.Close();

@@ -11,10 +11,6 @@
 #include "store/single_value.h"
 #include "ui/app_message.h"
 
-namespace {
-constexpr os::Root kMachine = os::Root::LocalMachine;
-}  // namespace
-
 void CMyPage3::Apply() {
   if (Is95())
     ApplyDisplay95();
@@ -77,7 +73,7 @@ void CMyPage3::ApplyDisplayNT() {
             flags::Text(gamma_.linked));
   for (const std::string& card : TargetCards()) {
     CRegistryKey key(services().registry);
-    if (key.Open(kMachine, CardKey(family_, card)) != os::error::kSuccess)
+    if (key.Open(os::kMachine, CardKey(family_, card)) != os::error::kSuccess)
       continue;
     for (int row = 0; row < display::kRows; ++row)
       if (rates[row] != 0) key.SetDword(display::RateValueName(row), rates[row]);

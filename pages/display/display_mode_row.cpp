@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr os::Root kMachine = os::Root::LocalMachine;
-
 os::DisplayMode DesktopMode(const display::DesktopModes& desktop,
                             std::uint32_t hertz) {
   return {static_cast<std::uint32_t>(desktop.depth),
@@ -38,7 +36,8 @@ void CMyPage3::FillModeListsNT(std::string& devicePath) {
   bool rateRead = false;
   devicePath = DevicePath(services().registry, selected_);
   CRegistryKey key(services().registry);
-  if (key.Open(kMachine, CardKey(family_, selected_)) == os::error::kSuccess) {
+  if (key.Open(os::kMachine, CardKey(family_, selected_)) ==
+      os::error::kSuccess) {
     rateRead = key.QueryDword(display::RateValueName(desktop_.width,
                                                      desktop_.height),
                               hertz) == os::error::kSuccess;

@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr os::Root kMachine = os::Root::LocalMachine;
 constexpr const char* kDepths[] = {"8", "16", "24", "32"};
 constexpr const char* kGammaNames[ui::kChannels] = {
     names::kRedGamma, names::kGreenGamma, names::kBlueGamma};
@@ -59,7 +58,7 @@ void CMyPage3::Activate() {
   selected_.clear();
   std::string link, prompt;
   CRegistryKey key(services().registry);
-  if (key.Open(kMachine, names::kCommon) == os::error::kSuccess) {
+  if (key.Open(os::kMachine, names::kCommon) == os::error::kSuccess) {
     key.QueryText(names::kApplyAll, applyAll_);
     key.QueryText(names::kSelectedDisplay, selected_);
     key.QueryText(names::kCheckDispMode, prompt);
@@ -145,7 +144,7 @@ void CMyPage3::LoadRefreshNT() {
     if (!listed) {
       controls().SetCurrentIndex(list, controls().AddItem(list, display::kNoRate));
       for (const std::string& card : TargetCards())
-        DeleteValues(services().registry, kMachine, CardKey(family_, card),
+        DeleteValues(services().registry, os::kMachine, CardKey(family_, card),
                      {valueName.c_str()});
       continue;
     }
@@ -176,7 +175,7 @@ void CMyPage3::LoadDesktopNT() {
 CMyPage3::GammaTexts CMyPage3::ReadGamma(const std::string& path) {
   GammaTexts texts;
   CRegistryKey key(services().registry);
-  if (key.Open(kMachine, path) == os::error::kSuccess) {
+  if (key.Open(os::kMachine, path) == os::error::kSuccess) {
     for (int channel = 0; channel < ui::kChannels; ++channel)
       key.QueryText(kGammaNames[channel], texts[channel]);
     key.Close();
@@ -186,7 +185,7 @@ CMyPage3::GammaTexts CMyPage3::ReadGamma(const std::string& path) {
 
 void CMyPage3::WriteGamma(const std::string& path) {
   CRegistryKey key(services().registry);
-  if (key.Open(kMachine, path) != os::error::kSuccess) return;
+  if (key.Open(os::kMachine, path) != os::error::kSuccess) return;
   for (int channel = 0; channel < ui::kChannels; ++channel)
     key.SetText(kGammaNames[channel], gamma_.Stored(channel));
   key.Close();
@@ -272,7 +271,8 @@ void CMyPage3::WriteModeRefresh(const std::string& card,
 
 bool CMyPage3::ReadRate(const std::string& valueName, std::uint32_t& hertz) {
   CRegistryKey key(services().registry);
-  if (key.Open(kMachine, CardKey(family_, selected_)) != os::error::kSuccess)
+  if (key.Open(os::kMachine, CardKey(family_, selected_)) !=
+      os::error::kSuccess)
     return false;
   const bool read = key.QueryDword(valueName, hertz) == os::error::kSuccess;
   key.Close();
@@ -282,7 +282,7 @@ bool CMyPage3::ReadRate(const std::string& valueName, std::uint32_t& hertz) {
 void CMyPage3::WriteRate(const std::string& valueName, std::uint32_t hertz) {
   for (const std::string& card : TargetCards()) {
     CRegistryKey key(services().registry);
-    if (key.Open(kMachine, CardKey(family_, card)) != os::error::kSuccess)
+    if (key.Open(os::kMachine, CardKey(family_, card)) != os::error::kSuccess)
       continue;
     key.SetDword(valueName, hertz);
     key.Close();

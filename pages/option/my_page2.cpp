@@ -14,10 +14,6 @@
 #include "ui/app_message.h"
 #include "ui/restart_prompt.h"
 
-namespace {
-constexpr os::Root kMachine = os::Root::LocalMachine;
-}  // namespace
-
 CMyPage2::CMyPage2(os::Services& services)
     : SettingsPage(IDD_OPTION,
                    {IDC_OPTION_DEFAULT, IDC_OPTION_RESET, IDC_OPTION_APPLY},
@@ -41,7 +37,7 @@ void CMyPage2::Activate() {
 
 void CMyPage2::ReadCommon() {
   CRegistryKey key(services().registry);
-  if (key.Open(kMachine, names::kCommon) != os::error::kSuccess) return;
+  if (key.Open(os::kMachine, names::kCommon) != os::error::kSuccess) return;
   key.QueryText(names::kApplyAll, applyAll_);
   key.QueryText(names::kSelectedDisplay, selected_);
 }
@@ -57,7 +53,7 @@ void CMyPage2::Load95() {
   } else {
     const std::string driver = DriverKey(selected_);
     CRegistryKey key(services().registry);
-    if (key.Open(kMachine, driver + names::kDefaultSubkey) ==
+    if (key.Open(os::kMachine, driver + names::kDefaultSubkey) ==
         os::error::kSuccess) {
       storedSize_ = 0;
       key.QueryDword(names::kMemSize, storedSize_);
@@ -83,7 +79,7 @@ void CMyPage2::LoadNT() {
     storedSize_ = 0;
   } else {
     CRegistryKey key(services().registry);
-    if (key.Open(kMachine, device) == os::error::kSuccess) {
+    if (key.Open(os::kMachine, device) == os::error::kSuccess) {
       storedSize_ = 0;
       unsigned char bytes[memory_size::kNTValueSize] = {};
       std::uint32_t count = sizeof bytes;
@@ -141,11 +137,12 @@ bool CMyPage2::Apply95() {
        flags::TargetCards(cards_, applyAll_, selected_)) {
     const std::string driver = DriverKey(card);
     const std::string defaults = driver + names::kDefaultSubkey;
-    if (narrow) DeleteValues(registry, kMachine, defaults, {names::kMemSize});
-    DeleteValues(registry, kMachine, driver, {names::kLDelay});
+    if (narrow)
+      DeleteValues(registry, os::kMachine, defaults, {names::kMemSize});
+    DeleteValues(registry, os::kMachine, driver, {names::kLDelay});
     CRegistryKey key(registry);
     if (narrow && chosenSize_ != memory_size::kDefault &&
-        key.Open(kMachine, defaults) == os::error::kSuccess)
+        key.Open(os::kMachine, defaults) == os::error::kSuccess)
       key.SetDword(names::kMemSize, chosenSize_);
     key.Close();
     if (switchOn)
@@ -168,7 +165,7 @@ void CMyPage2::ApplyNT() {
        flags::TargetCards(cards_, applyAll_, selected_)) {
     const std::string device = DevicePath(services().registry, card);
     if (device.empty()) continue;
-    DeleteValues(services().registry, kMachine, device, {names::kLDelay});
+    DeleteValues(services().registry, os::kMachine, device, {names::kLDelay});
     if (switchOn)
       WriteText(services().registry, device, names::kLDelay, flags::Text(true));
   }

@@ -12,7 +12,6 @@
 namespace performance {
 namespace {
 
-constexpr os::Root kMachine = os::Root::LocalMachine;
 constexpr const char* kGammaNames[ui::kChannels] = {
     names::kRedGamma, names::kGreenGamma, names::kBlueGamma};
 
@@ -26,10 +25,10 @@ void ApplyClocks(os::Registry& registry, const CardKeys& keys,
   using namespace names;
   const char* core = choices.nt ? kGraphicsClocking : kGrxClock;
   const char* memory = choices.nt ? kMemClocking : kMemClock;
-  DeleteValues(registry, kMachine, keys.clock, {core, memory, kMemLatency});
+  DeleteValues(registry, os::kMachine, keys.clock, {core, memory, kMemLatency});
   if (write) {
     CRegistryKey key(registry);
-    if (key.Open(kMachine, keys.clock) == os::error::kSuccess) {
+    if (key.Open(os::kMachine, keys.clock) == os::error::kSuccess) {
       for (auto [name, clock] : {std::pair{core, choices.core},
                                  std::pair{memory, choices.memory}}) {
         if (clock == kDefaultClock) continue;
@@ -42,14 +41,14 @@ void ApplyClocks(os::Registry& registry, const CardKeys& keys,
     }
     WriteText(registry, keys.program, kUseClock, flags::Text(true));
   }
-  DeleteValues(registry, kMachine, keys.glide,
+  DeleteValues(registry, os::kMachine, keys.glide,
                {kGrxClockSwitch, kMemClockSwitch});
   if (!write) {
     WriteText(registry, keys.program, kUseClock, flags::Text(false));
     return;
   }
   CRegistryKey key(registry);
-  if (key.Open(kMachine, keys.glide) != os::error::kSuccess) return;
+  if (key.Open(os::kMachine, keys.glide) != os::error::kSuccess) return;
   if (choices.core != kDefaultClock)
     key.SetText(kGrxClockSwitch, ClockText(choices.core));
   if (choices.memory != kDefaultClock)
@@ -96,9 +95,9 @@ void ApplyCard(os::Registry& registry, const CardKeys& keys,
                const Choices& choices) {
   if (choices.useClock || choices.previousUseClock)
     ApplyClocks(registry, keys, choices, choices.useClock);
-  ApplySwitches(registry, kMachine, keys.d3d, D3DStates(choices),
+  ApplySwitches(registry, os::kMachine, keys.d3d, D3DStates(choices),
                 &choices.d3dGamma);
-  ApplySwitches(registry, kMachine, keys.glide, GlideStates(choices),
+  ApplySwitches(registry, os::kMachine, keys.glide, GlideStates(choices),
                 &choices.glideGamma);
 }
 

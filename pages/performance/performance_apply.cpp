@@ -9,12 +9,6 @@
 #include "store/names.h"
 #include "store/registry_key.h"
 
-namespace {
-
-constexpr os::Root kMachine = os::Root::LocalMachine;
-
-}  // namespace
-
 std::string CMyPage1::Apply95() { return ApplyCards(false); }
 
 std::string CMyPage1::ApplyNT() { return ApplyCards(true); }
@@ -43,7 +37,7 @@ void CMyPage1::WriteDirectX(bool nt) {
   for (const auto& [path, name, box] : performance::kDirectXSwitches) {
     const unsigned char emulated = controls().IsChecked(box) ? 0 : 1;
     CRegistryKey key(services().registry);
-    if (key.Open(kMachine, path) != os::error::kSuccess) continue;
+    if (key.Open(os::kMachine, path) != os::error::kSuccess) continue;
     if (nt)
       key.SetBinary(name, &emulated, 1);
     else
@@ -69,7 +63,7 @@ std::string CMyPage1::ApplyCards(bool nt) {
   performance::Choices choices = ReadChoices(nt);
   WriteDirectX(nt);
   CRegistryKey common(services().registry);
-  if (common.Open(kMachine, names::kCommon) == os::error::kSuccess) {
+  if (common.Open(os::kMachine, names::kCommon) == os::error::kSuccess) {
     common.SetText(names::kLinkRgb1, flags::Text(d3dGamma_.linked));
     common.SetText(names::kLinkRgb2, flags::Text(glideGamma_.linked));
     common.Close();
@@ -79,7 +73,8 @@ std::string CMyPage1::ApplyCards(bool nt) {
     // The splash switch goes to every card, whichever cards are targets.
     for (const std::string& card : cards_)
       performance::ApplySwitches(
-          services().registry, kMachine, DriverKey(card) + names::kGlideSubkey,
+          services().registry, os::kMachine,
+          DriverKey(card) + names::kGlideSubkey,
           {{&performance::kSplashSwitch, choices.noSplash}}, nullptr);
     if (performance::KeepStartupCall(services().files)) splashAtLoad_ = false;
     performance::WriteSplashBatch(services().files, choices.noSplash);
@@ -88,7 +83,7 @@ std::string CMyPage1::ApplyCards(bool nt) {
   std::string previousUseClock, environment;
   CRegistryKey selected(services().registry);
   if (!selected_.empty() &&
-      selected.Open(kMachine, CardKey(family_, selected_)) ==
+      selected.Open(os::kMachine, CardKey(family_, selected_)) ==
           os::error::kSuccess) {
     selected.QueryText(names::kUseClock, previousUseClock);
     if (nt) selected.QueryText(names::kOverride, environment);
