@@ -1,5 +1,6 @@
-# 64-bit Windows build that the tests run under Wine. The posix thread model,
-# because GoogleTest needs std::mutex.
+# 64-bit Windows build that the tests under Wine run on a machine whose
+# kernel runs no 32-bit code, where 32-bit Wine cannot start. The posix
+# thread model, because GoogleTest needs std::mutex.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)

@@ -13,14 +13,11 @@
 #   library calls on a failed precondition (runtime/).
 # Everything else is a header or is free of those instructions, which
 # tests/release/audit_instructions.py checks on the executable.
-set(KVT_RUNTIME_OPTIONS
+add_compile_options(
   -fno-exceptions -fno-rtti -fno-threadsafe-statics
-  -fno-asynchronous-unwind-tables -fno-unwind-tables)
-if(KVT_RELEASE)
-  add_compile_options(${KVT_RUNTIME_OPTIONS} -ffunction-sections -fdata-sections)
-endif()
+  -fno-asynchronous-unwind-tables -fno-unwind-tables
+  -ffunction-sections -fdata-sections)
 
-# The Wine tier also builds it, for a probe that runs it (tests/win32).
 add_library(kvartune_runtime OBJECT
   runtime/library_failures.cpp
   runtime/msvcrt_numbers.cpp
@@ -28,7 +25,6 @@ add_library(kvartune_runtime OBJECT
   runtime/startup.cpp
   runtime/string_instance.cpp
 )
-target_compile_options(kvartune_runtime PRIVATE ${KVT_RUNTIME_OPTIONS})
 
 # kvt_release_executable(TARGET): links TARGET as a release executable.
 # The entry point must be ours (the linker would otherwise start the image at
@@ -36,11 +32,17 @@ target_compile_options(kvartune_runtime PRIVATE ${KVT_RUNTIME_OPTIONS})
 # subsystem 4.0. Unused sections are dropped, no symbol table is kept (-s),
 # and no base relocations: an executable always loads at its own base, as
 # every Windows of the time expects of one.
+# No auto-import and no run-time pseudo-relocations: a function that a DLL's
+# import library exports as data only (msvcrt's atexit, which MinGW's own
+# start-up code normally supplies) would otherwise link as a direct call
+# into the import address table, which crashes at the first call. Such a
+# reference now fails the link, and runtime/ supplies the function.
 function(kvt_release_executable target)
   target_sources(${target} PRIVATE $<TARGET_OBJECTS:kvartune_runtime>)
   target_link_options(${target} PRIVATE
     -nostartfiles -Wl,--require-defined=_WinMainCRTStartup
     -Wl,--gc-sections
+    -Wl,--disable-auto-import -Wl,--disable-runtime-pseudo-reloc
     -Wl,--disable-dynamicbase -Wl,--disable-reloc-section
     -Wl,--subsystem,windows:4.0
     -Wl,--major-os-version,4 -Wl,--minor-os-version,0

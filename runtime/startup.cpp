@@ -41,6 +41,13 @@ int ShowCommand() {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int);
 
+// __main registers the static destructors with atexit, which msvcrt's import
+// library names as data only, since MinGW's own start-up code supplies the
+// function; this one hands them to msvcrt's _onexit, which runs them at exit.
+extern "C" int __cdecl atexit(void (*function)()) {
+  return _onexit(reinterpret_cast<_onexit_t>(function)) != nullptr ? 0 : -1;
+}
+
 int WinMainCRTStartup() {
   __set_app_type(kGuiApplication);
   _fpreset();

@@ -53,7 +53,7 @@ def export_list(dll):
     return next((p for p in lists if os.path.exists(p)), None)
 
 
-problems = []
+problems = [] if imports else ["no imports read: not a program that runs"]
 for dll, functions in sorted(imports.items()):
     if not functions:
         problems.append(f"{dll}: no import rows read")

@@ -240,19 +240,17 @@ TEST_F(OptionPageTest, LoadNTShowsTheDevicesSizeWithTheSpinOff) {
       {std::vector<unsigned char>{0, 0, 0, 1, 0}, "Default"},
       {std::nullopt, "Default"},
   };
-  TwoCardsNT();
-  system.version.platformId = 3;
-  registry.PutText(kMachine, kDevice + "Video1", "SSTH3_LDELAY", "1");
-  Show();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.shown);
+    Fresh();
+    TwoCardsNT();
+    system.version.platformId = 3;
+    registry.PutText(kMachine, kDevice + "Video1", "SSTH3_LDELAY", "1");
     if (c.memorySize)
       registry.Put(kMachine, kDevice + "Video1",
                    "HardwareInformation.MemorySize", os::ValueType::Binary,
                    *c.memorySize);
-    else
-      registry.PutKey(kMachine, kDevice + "Video1");
-    page->OnSetActive();
+    Show();
     EXPECT_EQ(c.shown, Size());
     EXPECT_TRUE(controls.IsChecked(IDC_LDELAY));
     EXPECT_FALSE(controls.IsEnabled(IDC_MEMORY_SIZE_SPIN));
@@ -261,6 +259,9 @@ TEST_F(OptionPageTest, LoadNTShowsTheDevicesSizeWithTheSpinOff) {
     EXPECT_FALSE(controls.IsChecked(IDC_LDELAY));
     ExpectInertBoxesUntouched();
   }
+  // The selected card's size, not another's.
+  registry.Put(kMachine, kDevice + "Video1", "HardwareInformation.MemorySize",
+               os::ValueType::Binary, {0, 0, 0, 1});
   PutCommon("selecteddisplay", "Video2");
   page->OnSetActive();
   EXPECT_EQ("Default", Size());

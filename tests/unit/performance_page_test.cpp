@@ -19,6 +19,7 @@ TEST_F(PerformanceTest, StoredClocksShowByTheDisplayRule) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.stored ? c.stored : "none");
+    Fresh();
     Cards95();
     UseClock(kDisplayCards + "0000");
     if (c.stored)
@@ -130,6 +131,7 @@ TEST_F(PerformanceTest, AccelerationIsOffOnlyForAStoredOne) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    Fresh();
     if (c.nt)
       CardNT();
     else

@@ -75,9 +75,8 @@ std::optional<int> FocusedControl(ui::Controls& controls) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    BothControls, ControlsContract,
-    ::testing::Values(FakeControlsUnderTest(),
-                      ControlsUnderTest{
+    Wine, ControlsContract,
+    ::testing::Values(ControlsUnderTest{
                           "Wine",
                           [] { return std::make_unique<ContractDialog>(); },
                           FocusedControl}),

@@ -1,12 +1,9 @@
 #include "contract/registry_contract.h"
-#include "fakes/fake_registry.h"
 #include "os/win32/win32_registry.h"
 
+// The fake runs the same suite in the unit tier.
 INSTANTIATE_TEST_SUITE_P(
-    BothRegistries, RegistryContract,
-    ::testing::Values(
-        RegistryUnderTest{
-            "Fake", [] { return std::make_unique<fakes::FakeRegistry>(); }},
-        RegistryUnderTest{
-            "Wine", [] { return std::make_unique<os::Win32Registry>(); }}),
+    Wine, RegistryContract,
+    ::testing::Values(RegistryUnderTest{
+        "Wine", [] { return std::make_unique<os::Win32Registry>(); }}),
     RegistryName);
