@@ -39,8 +39,9 @@ void ExpectBoxAndPress(ProgramRun& program, const std::string& text,
   }
   const HWND icon = GetDlgItem(box, kMessageIcon);
   EXPECT_NE(nullptr, ShownIcon(icon));
-  if (!anyPicture)
+  if (!anyPicture) {
     EXPECT_EQ(SystemIcon::Exclamation, ShownSystemIcon(icon, kPaintTime));
+  }
   whileAsked();
 
   ASSERT_TRUE(PressButton(box, press));
