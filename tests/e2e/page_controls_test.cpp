@@ -1,15 +1,19 @@
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 
 #include "dialogs/expected_controls.h"
 #include "machine_profile.h"
 #include "main_window.h"
+#include "res/controls.h"
 #include "screenshot.h"
 #include "window_control.h"
 
 // Each page of the running program, at its first showing, against the
-// controls its dialog template must hold, with a picture of each.
+// controls its dialog template must hold, with a picture of each and the
+// tooltip of one of its controls.
 namespace e2e {
 namespace {
 
@@ -35,6 +39,45 @@ void ExpectTemplateControls(HWND page, int dialog) {
   }
 }
 
+// The text of a string resource of the program: a control's tooltip.
+std::string ProgramString(int id) {
+  const HMODULE program = LoadLibraryExA(ProgramPath().c_str(), nullptr,
+                                         LOAD_LIBRARY_AS_DATAFILE);
+  char text[512] = {};
+  LoadStringA(program, static_cast<UINT>(id), text, sizeof text);
+  FreeLibrary(program);
+  return text;
+}
+
+// The text of the program's tooltip on the screen; empty when none shows.
+std::string ShownTip(DWORD process) {
+  for (HWND tip : TopLevelWindows(process, TOOLTIPS_CLASSA)) {
+    if (IsWindowVisible(tip)) return WindowText(tip);
+  }
+  return "";
+}
+
+// Puts the mouse over the middle of the control and waits until the
+// program shows the control's tooltip; then moves the mouse off, so that
+// the tip is gone before the next picture.
+testing::AssertionResult ShowsTip(DWORD process, HWND page, int id) {
+  RECT rect;
+  GetWindowRect(GetDlgItem(page, id), &rect);
+  SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  const std::string wanted = ProgramString(id);
+  std::string shown;
+  const bool found = WaitUntil([&] {
+    shown = ShownTip(process);
+    return !wanted.empty() && shown == wanted;
+  });
+  SetCursorPos(0, 0);
+  WaitUntil([&] { return ShownTip(process).empty(); });
+  if (found) return testing::AssertionSuccess();
+  return testing::AssertionFailure() << "control " << id << " shows \""
+                                     << shown << "\", not \"" << wanted
+                                     << "\"";
+}
+
 // One card and the tray icon off: then the Configuration page's first
 // showing enables nothing that its template disables.
 TEST(PageDialogs, HoldTheControlsOfTheirTemplatesWhenFirstShown) {
@@ -46,11 +89,14 @@ TEST(PageDialogs, HoldTheControlsOfTheirTemplatesWhenFirstShown) {
     Page page;
     int dialog;
     const char* name;
-  } kPages[] = {{Page::Performance, 1000, "performance"},
-                {Page::Option, 1001, "option"},
-                {Page::Display, 1002, "display"},
-                {Page::Configuration, 1003, "configuration"},
-                {Page::Information, 1004, "information"}};
+    int tipped;  // a disabled edit, a disabled and an enabled check box, a
+                 // combo box's edit field, a push button
+  } kPages[] = {
+      {Page::Performance, 1000, "performance", IDC_CORE_CLOCK},
+      {Page::Option, 1001, "option", IDC_FX_CPU},
+      {Page::Display, 1002, "display", IDC_REFRESH_1024X768},
+      {Page::Configuration, 1003, "configuration", IDC_LOAD_TRAY},
+      {Page::Information, 1004, "information", IDC_NEWS_BUTTON}};
   for (const auto& shown : kPages) {
     SCOPED_TRACE(shown.name);
     const HWND page = ShowPage(run.sheet, shown.page);
@@ -58,6 +104,7 @@ TEST(PageDialogs, HoldTheControlsOfTheirTemplatesWhenFirstShown) {
     EXPECT_EQ(static_cast<int>(shown.page), CurrentPageIndex(run.sheet));
     ExpectTemplateControls(page, shown.dialog);
     EXPECT_TRUE(SaveScreenshot(run.sheet, shown.name));
+    EXPECT_TRUE(ShowsTip(run.program.ProcessId(), page, shown.tipped));
   }
   EXPECT_TRUE(Unload(run.program, run.sheet));
 }
