@@ -134,8 +134,7 @@ TEST(DialogTables, HoldEveryControlOfTheTemplatesAsTheDialogsMakeThem) {
       unlisted.erase(found);
 
       char tip[2];
-      EXPECT_NE(0, LoadStringA(GetModuleHandleA(nullptr), wanted.id, tip,
-                               sizeof tip))
+      EXPECT_NE(0, LoadStringA(GetModuleHandleA(nullptr), wanted.id, tip, 2))
           << "has no tooltip";
 
       const HWND control = GetDlgItem(dialog.window(), wanted.id);
