@@ -35,7 +35,9 @@ target_compile_options(kvartune_runtime PRIVATE ${KVT_RUNTIME_OPTIONS})
 # its first byte). Windows 95 and NT 4.0 load only images that ask for
 # subsystem 4.0. Unused sections are dropped, no symbol table is kept (-s),
 # and no base relocations: an executable always loads at its own base, as
-# every Windows of the time expects of one.
+# every Windows of the time expects of one. No link time in the header, so
+# that the same sources give the same file, and the release archive the
+# same bytes.
 function(kvt_release_executable target)
   target_sources(${target} PRIVATE $<TARGET_OBJECTS:kvartune_runtime>)
   target_link_options(${target} PRIVATE
@@ -44,5 +46,6 @@ function(kvt_release_executable target)
     -Wl,--disable-dynamicbase -Wl,--disable-reloc-section
     -Wl,--subsystem,windows:4.0
     -Wl,--major-os-version,4 -Wl,--minor-os-version,0
+    -Wl,--no-insert-timestamp
     -s)
 endfunction()
