@@ -31,7 +31,9 @@ add_library(kvartune_runtime OBJECT
 # its first byte). Windows 95 and NT 4.0 load only images that ask for
 # subsystem 4.0. Unused sections are dropped, no symbol table is kept (-s),
 # and no base relocations: an executable always loads at its own base, as
-# every Windows of the time expects of one.
+# every Windows of the time expects of one. No link time in the header, so
+# that the same sources give the same file, and the release archive the
+# same bytes.
 # No auto-import and no run-time pseudo-relocations: a function that a DLL's
 # import library exports as data only (msvcrt's atexit, which MinGW's own
 # start-up code normally supplies) would otherwise link as a direct call
@@ -46,5 +48,6 @@ function(kvt_release_executable target)
     -Wl,--disable-dynamicbase -Wl,--disable-reloc-section
     -Wl,--subsystem,windows:4.0
     -Wl,--major-os-version,4 -Wl,--minor-os-version,0
+    -Wl,--no-insert-timestamp
     -s)
 endfunction()

@@ -1,15 +1,19 @@
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 
 #include "dialogs/expected_controls.h"
 #include "machine_profile.h"
 #include "main_window.h"
+#include "res/controls.h"
 #include "screenshot.h"
 #include "window_control.h"
 
 // Each page of the running program, at its first showing, against the
-// controls its dialog template must hold, with a picture of each.
+// controls its dialog template must hold, with a picture of each and the
+// tooltip of one of its controls.
 namespace e2e {
 namespace {
 
@@ -35,6 +39,32 @@ void ExpectTemplateControls(HWND page, int dialog) {
   }
 }
 
+std::string ShownTip(DWORD process) {
+  for (HWND tip : TopLevelWindows(process, TOOLTIPS_CLASSA)) {
+    if (IsWindowVisible(tip)) return WindowText(tip);
+  }
+  return "";
+}
+
+// The mouse over the middle of the control brings its tooltip, the
+// program's string of the control's id. The mouse then moves off, and the
+// tip goes before the next picture.
+bool ShowsTip(DWORD process, HWND page, int id) {
+  const HMODULE program = LoadLibraryExA(ProgramPath().c_str(), nullptr,
+                                         LOAD_LIBRARY_AS_DATAFILE);
+  char wanted[512] = {};
+  LoadStringA(program, static_cast<UINT>(id), wanted, sizeof wanted);
+  FreeLibrary(program);
+  RECT rect;
+  GetWindowRect(GetDlgItem(page, id), &rect);
+  SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  const bool shown = wanted[0] != '\0' &&
+                     WaitUntil([&] { return ShownTip(process) == wanted; });
+  SetCursorPos(0, 0);
+  WaitUntil([&] { return ShownTip(process).empty(); });
+  return shown;
+}
+
 // One card and the tray icon off: then the Configuration page's first
 // showing enables nothing that its template disables.
 TEST(PageDialogs, HoldTheControlsOfTheirTemplatesWhenFirstShown) {
@@ -46,11 +76,12 @@ TEST(PageDialogs, HoldTheControlsOfTheirTemplatesWhenFirstShown) {
     Page page;
     int dialog;
     const char* name;
-  } kPages[] = {{Page::Performance, 1000, "performance"},
-                {Page::Option, 1001, "option"},
-                {Page::Display, 1002, "display"},
-                {Page::Configuration, 1003, "configuration"},
-                {Page::Information, 1004, "information"}};
+    int tipped;  // disabled, enabled, a combo box's edit field, a button
+  } kPages[] = {{Page::Performance, 1000, "performance", IDC_CORE_CLOCK},
+                {Page::Option, 1001, "option", IDC_FX_CPU},
+                {Page::Display, 1002, "display", IDC_REFRESH_1024X768},
+                {Page::Configuration, 1003, "configuration", IDC_LOAD_TRAY},
+                {Page::Information, 1004, "information", IDC_NEWS_BUTTON}};
   for (const auto& shown : kPages) {
     SCOPED_TRACE(shown.name);
     const HWND page = ShowPage(run.sheet, shown.page);
@@ -58,6 +89,8 @@ TEST(PageDialogs, HoldTheControlsOfTheirTemplatesWhenFirstShown) {
     EXPECT_EQ(static_cast<int>(shown.page), CurrentPageIndex(run.sheet));
     ExpectTemplateControls(page, shown.dialog);
     EXPECT_TRUE(SaveScreenshot(run.sheet, shown.name));
+    EXPECT_TRUE(ShowsTip(run.program.ProcessId(), page, shown.tipped))
+        << "no tooltip on control " << shown.tipped;
   }
   EXPECT_TRUE(Unload(run.program, run.sheet));
 }

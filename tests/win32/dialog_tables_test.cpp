@@ -13,7 +13,8 @@
 #include "win32/dialog_template.h"
 
 // The tables of the pages' controls, which the unit tests declare their
-// fake dialogs from, against the dialogs the program's resources make.
+// fake dialogs from, against the dialogs the program's resources make and
+// the tooltips its string table holds.
 namespace {
 
 using expected::Kind;
@@ -131,6 +132,10 @@ TEST(DialogTables, HoldEveryControlOfTheTemplatesAsTheDialogsMakeThem) {
       }
       EXPECT_EQ(units, found->second);
       unlisted.erase(found);
+
+      char tip[2];
+      EXPECT_NE(0, LoadStringA(GetModuleHandleA(nullptr), wanted.id, tip, 2))
+          << "has no tooltip";
 
       const HWND control = GetDlgItem(dialog.window(), wanted.id);
       ASSERT_NE(nullptr, control);

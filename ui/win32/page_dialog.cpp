@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "ui/win32/control_tips.h"
 #include "ui/win32/dialog_controls.h"
 
 namespace ui {
@@ -50,6 +51,7 @@ INT_PTR CALLBACK PageProc(HWND dialog, UINT message, WPARAM wParam,
     auto* binding = new Binding{page, DialogControls(dialog)};
     SetPropA(dialog, kBindingProperty, binding);
     page->Bind(binding->controls);
+    AddControlTips(dialog, sheetPage->hInstance);
     return page->OnInitDialog() ? TRUE : FALSE;
   }
   Binding* binding = BindingOf(dialog);
