@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <string>
 #include <vector>
@@ -10,10 +12,23 @@ namespace fakes {
 
 struct ShownMessage {
   std::string caption;
-  std::string text;
+  std::string text;  // a question with a time-out: its first text
   os::Buttons buttons;
   os::Icon icon;
+  // A question with a time-out: its text in the last second; else empty.
+  std::string lastText;
 };
+
+// The user's answer to the next message box, or none (kNoAnswer).
+struct Reply {
+  Reply(os::Answer given, bool byTheUser = true)  // NOLINT: from an answer
+      : answer(given), answered(byTheUser) {}
+  os::Answer answer;
+  bool answered;
+};
+// Nobody answers: a question with a time-out answers itself with Cancel, as
+// its box does; any other box would wait forever, which ends the test run.
+inline const Reply kNoAnswer(os::Answer::Cancel, false);
 
 class FakeShell : public os::Shell {
  public:
@@ -27,11 +42,21 @@ class FakeShell : public os::Shell {
   }
   os::Answer ShowMessage(const std::string& caption, const std::string& text,
                         os::Buttons buttons, os::Icon icon) override {
-    messages.push_back({caption, text, buttons, icon});
-    if (answers.empty()) return os::Answer::Ok;
-    const os::Answer answer = answers.front();
-    answers.pop_front();
-    return answer;
+    messages.push_back({caption, text, buttons, icon, {}});
+    const Reply reply = NextReply();
+    if (!reply.answered) {
+      std::fprintf(stderr, "Nobody answers \"%s\", which waits forever\n",
+                   text.c_str());
+      std::abort();
+    }
+    return reply.answer;
+  }
+  os::Answer AskWithTimeout(const std::string& caption,
+                            const os::CountdownText& text, unsigned seconds,
+                            os::Icon icon) override {
+    messages.push_back({caption, text.At(seconds), os::Buttons::OkCancel, icon,
+                        text.At(1)});
+    return NextReply().answer;
   }
   void OpenWebPage(const std::string& address) override {
     openedPages.push_back(address);
@@ -46,10 +71,18 @@ class FakeShell : public os::Shell {
   std::vector<std::string> mutexNames;
   std::vector<std::string> restoredCaptions;
   std::vector<ShownMessage> messages;
-  std::deque<os::Answer> answers;
+  std::deque<Reply> answers;
   std::vector<std::string> openedPages;
   // "<area> <timeout>" of each setting-change broadcast.
   std::vector<std::string> broadcasts;
+
+ private:
+  Reply NextReply() {
+    if (answers.empty()) return os::Answer::Ok;
+    const Reply reply = answers.front();
+    answers.pop_front();
+    return reply;
+  }
 };
 
 }  // namespace fakes
