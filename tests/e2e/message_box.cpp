@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <set>
 #include <vector>
 
 #include "icon_check.h"
@@ -15,6 +14,8 @@ namespace {
 
 // How long the icon may take to reach the screen.
 constexpr DWORD kPaintTime = 3000;
+// How long a question about the screen may stay when nobody answers.
+constexpr DWORD kUnansweredPatience = 20000;
 
 // The box's buttons by id and text, in the order Windows makes them.
 struct ButtonOf {
@@ -22,64 +23,37 @@ struct ButtonOf {
   const char* text;
 };
 
-// How long an unanswered question about the screen may stay.
-constexpr DWORD kTimeOutPatience = 20000;
-
-// Waits for the box and checks it; null, after a failure, when none came. A
-// question about a change of the screen shows the seconds left below its
-// text, and its icon need only be there: its picture is not compared, as
-// the desktop may be at another depth.
-HWND ExpectBox(ProgramRun& program, const std::string& text,
-               const std::vector<ButtonOf>& buttons, bool aboutTheScreen) {
+// With `anyPicture` (a question about the screen) the icon need only be
+// there: its picture is not compared, as the desktop may be at another
+// depth; nor is the line that counts down below the text.
+void ExpectBoxAndPress(ProgramRun& program, const std::string& text,
+                       const std::vector<ButtonOf>& buttons, int press,
+                       const std::function<void()>& whileAsked = [] {},
+                       bool anyPicture = false) {
   const HWND box = program.WaitForWindow(kDialogClass, kMessageCaption);
-  if (box == nullptr) {
-    ADD_FAILURE() << "no message box captioned " << kMessageCaption;
-    return nullptr;
-  }
-  const std::string shown = ControlText(box, kMessageText);
-  if (aboutTheScreen)
-    EXPECT_EQ(text + "\n\n", shown.substr(0, text.size() + 2)) << shown;
-  else
-    EXPECT_EQ(text, shown);
-  EXPECT_EQ(buttons.size(), ChildWindows(box, "Button").size());
+  ASSERT_NE(nullptr, box) << "no message box captioned " << kMessageCaption;
+  const std::string first = ControlText(box, kMessageText);
+  EXPECT_EQ(text, anyPicture ? first.substr(0, first.find("\n\n")) : first);
+  const std::vector<HWND> shown = ChildWindows(box, "Button");
+  ASSERT_EQ(buttons.size(), shown.size());
   for (const ButtonOf& button : buttons) {
     const HWND control = GetDlgItem(box, button.id);
-    EXPECT_NE(nullptr, control) << "no button " << button.text;
+    ASSERT_NE(nullptr, control) << "no button " << button.text;
     EXPECT_EQ(button.text, WindowText(control));
   }
   const HWND icon = GetDlgItem(box, kMessageIcon);
   EXPECT_NE(nullptr, ShownIcon(icon));
-  if (!aboutTheScreen)
+  if (!anyPicture)
     EXPECT_EQ(SystemIcon::Exclamation, ShownSystemIcon(icon, kPaintTime));
-  return box;
-}
+  whileAsked();
 
-void Press(HWND box, int button) {
-  ASSERT_TRUE(PressButton(box, button));
-  EXPECT_TRUE(WaitUntil([box] { return !IsWindow(box); }))
-      << "the message box stays after its button";
-}
-
-void ExpectBoxAndPress(ProgramRun& program, const std::string& text,
-                       const std::vector<ButtonOf>& buttons, int press) {
-  const HWND box = ExpectBox(program, text, buttons, false);
-  ASSERT_NE(nullptr, box);
-  Press(box, press);
-}
-
-// Nobody answers: the seconds left count down until the box is gone.
-void WaitOutQuestion(HWND box) {
-  std::set<std::string> texts;
-  EXPECT_TRUE(WaitUntil(
-      [&] {
-        if (!IsWindow(box)) return true;
-        texts.insert(ControlText(box, kMessageText));
-        return false;
-      },
-      kTimeOutPatience))
-      << "the unanswered question stays";
-  texts.erase("");
-  EXPECT_LT(1u, texts.size()) << "the seconds left are not counted down";
+  if (press == kNobodyAnswers)
+    EXPECT_TRUE(WaitUntil([&] { return ControlText(box, kMessageText) != first; }))
+        << "the seconds left are not counted down";
+  else
+    ASSERT_TRUE(PressButton(box, press));
+  EXPECT_TRUE(WaitUntil([box] { return !IsWindow(box); }, kUnansweredPatience))
+      << "the message box stays";
 }
 
 }  // namespace
@@ -93,21 +67,10 @@ void ExpectQuestionAndAnswer(ProgramRun& program, const std::string& text,
   ExpectBoxAndPress(program, text, {{IDYES, "&Yes"}, {IDNO, "&No"}}, answer);
 }
 
-void AnswerQuestion(ProgramRun& program, const std::string& question,
-                    int answer, const std::function<void()>& whileAsked) {
-  const HWND box = ExpectBox(program, question,
-                             {{IDOK, "OK"}, {IDCANCEL, "Cancel"}}, true);
-  ASSERT_NE(nullptr, box);
-  whileAsked();
-  if (answer == kNobodyAnswers)
-    WaitOutQuestion(box);
-  else
-    Press(box, answer);
-}
-
-const char* AnswerName(int answer) {
-  if (answer == kNobodyAnswers) return "nobody answers";
-  return answer == IDOK ? "OK" : "Cancel";
+void AnswerQuestion(ProgramRun& program, const std::string& text, int answer,
+                    const std::function<void()>& whileAsked) {
+  ExpectBoxAndPress(program, text, {{IDOK, "OK"}, {IDCANCEL, "Cancel"}},
+                    answer, whileAsked, true);
 }
 
 testing::AssertionResult ShowsNoMessage(ProgramRun& program) {

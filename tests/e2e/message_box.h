@@ -17,18 +17,14 @@ void ExpectMessageAndPressOk(ProgramRun& program, const std::string& text);
 // them (IDYES or IDNO).
 void ExpectQuestionAndAnswer(ProgramRun& program, const std::string& text,
                              int answer);
-// An answer to AnswerQuestion: none, so the question answers itself.
+// No answer: the question must count down until it is gone.
 constexpr int kNobodyAnswers = 0;
-// "OK", "Cancel" or "nobody answers", for a trace.
-const char* AnswerName(int answer);
-// The same for a question about a change of the screen, with OK and Cancel:
-// its text is the question and below it the seconds left. `whileAsked` then
-// looks at what the question shows over, and the question is answered (IDOK
-// or IDCANCEL), or with kNobodyAnswers counts down and is gone within 20
-// seconds. Its icon's picture is not compared: the desktop may be at another
-// depth.
-void AnswerQuestion(ProgramRun& program, const std::string& question,
-                    int answer, const std::function<void()>& whileAsked = [] {});
+// The same for a question with OK and Cancel: `whileAsked` then looks at
+// what the question shows over, and the question is answered (IDOK,
+// IDCANCEL or kNobodyAnswers). Its icon's picture is not compared: the
+// desktop may be at another depth.
+void AnswerQuestion(ProgramRun& program, const std::string& text, int answer,
+                    const std::function<void()>& whileAsked = [] {});
 // The program shows no message box once it has handled all it was sent.
 testing::AssertionResult ShowsNoMessage(ProgramRun& program);
 

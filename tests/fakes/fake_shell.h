@@ -1,8 +1,7 @@
 #pragma once
 
-#include <cstdio>
-#include <cstdlib>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,23 +11,15 @@ namespace fakes {
 
 struct ShownMessage {
   std::string caption;
-  std::string text;  // a question with a time-out: its first text
+  std::string text;
   os::Buttons buttons;
   os::Icon icon;
-  // A question with a time-out: its text in the last second; else empty.
-  std::string lastText;
+  std::string lastText;  // a question with a time-out: `text` is its first
 };
 
-// The user's answer to the next message box, or none (kNoAnswer).
-struct Reply {
-  Reply(os::Answer given, bool byTheUser = true)  // NOLINT: from an answer
-      : answer(given), answered(byTheUser) {}
-  os::Answer answer;
-  bool answered;
-};
-// Nobody answers: a question with a time-out answers itself with Cancel, as
-// its box does; any other box would wait forever, which ends the test run.
-inline const Reply kNoAnswer(os::Answer::Cancel, false);
+// Nobody answers: a question with a time-out answers itself with Cancel;
+// any other box would wait forever, which fails the test.
+inline constexpr std::nullopt_t kNoAnswer = std::nullopt;
 
 class FakeShell : public os::Shell {
  public:
@@ -43,20 +34,14 @@ class FakeShell : public os::Shell {
   os::Answer ShowMessage(const std::string& caption, const std::string& text,
                         os::Buttons buttons, os::Icon icon) override {
     messages.push_back({caption, text, buttons, icon, {}});
-    const Reply reply = NextReply();
-    if (!reply.answered) {
-      std::fprintf(stderr, "Nobody answers \"%s\", which waits forever\n",
-                   text.c_str());
-      std::abort();
-    }
-    return reply.answer;
+    return NextAnswer().value();
   }
   os::Answer AskWithTimeout(const std::string& caption,
                             const os::CountdownText& text, unsigned seconds,
                             os::Icon icon) override {
     messages.push_back({caption, text.At(seconds), os::Buttons::OkCancel, icon,
                         text.At(1)});
-    return NextReply().answer;
+    return NextAnswer().value_or(os::Answer::Cancel);
   }
   void OpenWebPage(const std::string& address) override {
     openedPages.push_back(address);
@@ -71,17 +56,17 @@ class FakeShell : public os::Shell {
   std::vector<std::string> mutexNames;
   std::vector<std::string> restoredCaptions;
   std::vector<ShownMessage> messages;
-  std::deque<Reply> answers;
+  std::deque<std::optional<os::Answer>> answers;
   std::vector<std::string> openedPages;
   // "<area> <timeout>" of each setting-change broadcast.
   std::vector<std::string> broadcasts;
 
  private:
-  Reply NextReply() {
+  std::optional<os::Answer> NextAnswer() {
     if (answers.empty()) return os::Answer::Ok;
-    const Reply reply = answers.front();
+    const std::optional<os::Answer> answer = answers.front();
     answers.pop_front();
-    return reply;
+    return answer;
   }
 };
 

@@ -16,10 +16,8 @@ using os::ChangeFlags;
 const std::string kDevicePath = "System\\CurrentControlSet\\Services\\banshee\\Device0";
 constexpr int k1024List = IDC_REFRESH_1024X768;
 // The keep questions as their boxes first show them.
-const std::string kKeepRate =
-    "Keep this Refreshrate?\n\nThe previous rate returns in 15 seconds.";
-const std::string kKeepMode =
-    "Keep this DisplayMode?\n\nThe previous mode returns in 15 seconds.";
+const std::string kKeepRate = "Keep this Refreshrate?\n\nThe previous rate returns in 15 seconds.";
+const std::string kKeepMode = "Keep this DisplayMode?\n\nThe previous mode returns in 15 seconds.";
 
 class DisplayPageTest : public PageTest<CMyPage3> {
  protected:
@@ -55,12 +53,11 @@ class DisplayPageTest : public PageTest<CMyPage3> {
     for (const auto& message : shell.messages) texts.push_back(message.text);
     return texts;
   }
-  // Each change that was no test, by a field of its mode, "now" or "stored".
+  // Each change that was no test: a field of its mode, "now" or "stored".
   std::vector<std::string> Changes(std::uint32_t os::DisplayMode::*field) {
     std::vector<std::string> log;
-    for (const auto& change : display.Changes())
-      log.push_back(std::to_string(change.mode.*field) +
-                    (change.flags == ChangeFlags::Store ? " stored" : " now"));
+    for (const auto& c : display.Changes())
+      log.push_back(std::to_string(c.mode.*field) + (c.flags == ChangeFlags::Store ? " stored" : " now"));
     return log;
   }
   std::vector<std::string> Items(int id) {
@@ -129,9 +126,8 @@ TEST_F(DisplayPageTest, Windows98WithoutACardLeavesTheDisplayClassAlone) {
 }
 
 // Desktop 1024 x 768 at 16 bits, "Default" kept; the user picks "85 Hz".
-// Nobody answering is a Cancel.
 TEST_F(DisplayPageTest, Windows98ApplyBouncesAndCancelPutsTheRateBack) {
-  const std::pair<const char*, fakes::Reply> replies[] = {
+  const std::pair<const char*, std::optional<Answer>> replies[] = {
       {"OK", Answer::Ok}, {"Cancel", Answer::Cancel}, {"no answer", fakes::kNoAnswer}};
   for (const auto& [name, reply] : replies) {
     SCOPED_TRACE(name);
@@ -145,7 +141,7 @@ TEST_F(DisplayPageTest, Windows98ApplyBouncesAndCancelPutsTheRateBack) {
     Click(IDC_DISPLAY_APPLY);
     EXPECT_EQ((std::vector<std::string>{kRefreshWillChangeMessage, kKeepRate}),
               Messages());
-    const bool kept = reply.answer == Answer::Ok;
+    const bool kept = reply == Answer::Ok;
     for (const char* depth : {"8", "16", "24", "32"})
       for (const char* card : {"0000", "0001"})
         EXPECT_EQ(kept ? "85" : "0", ModeRate(card, depth, "1024,768"));
@@ -196,23 +192,23 @@ TEST_F(DisplayPageTest, WindowsNTLoadListsThePlatformsRatesAndReplacesOthers) {
   EXPECT_EQ(72u, Rate("Video0", "REFRESHRATE 800 x  600"));
 }
 
-// Desktop 1024 x 768 at 32 bits at 60 Hz; the user picks 75 Hz. The new
-// mode is stored as the display setting only once kept.
+// Desktop 1024 x 768 at 32 bits at 60 Hz; the user picks 75 Hz.
 TEST_F(DisplayPageTest, WindowsNTApplyChangesTheModeAndKeepsOrReverts) {
   struct Case {
     const char* name;
-    fakes::Reply reply;
+    std::optional<Answer> reply;
     bool refused;  // the platform's test rejects 75 Hz
     bool listed;   // the platform lists 75 Hz at 32 bits
     std::vector<std::string> messages;
     std::uint32_t stored;
     std::vector<std::string> changes;  // frequencies
   };
-  const std::string will = kRefreshWillChangeMessage, could = kCannotChangeRefreshMessage;
+  const std::string will = kRefreshWillChangeMessage, keep = kKeepRate,
+                    could = kCannotChangeRefreshMessage;
   const Case cases[] = {
-      {"OK", Answer::Ok, false, true, {will, kKeepRate}, 75, {"75 now", "75 stored"}},
-      {"Cancel", Answer::Cancel, false, true, {will, kKeepRate}, 60, {"75 now", "60 now"}},
-      {"no answer", fakes::kNoAnswer, false, true, {will, kKeepRate}, 60, {"75 now", "60 now"}},
+      {"OK", Answer::Ok, false, true, {will, keep}, 75, {"75 now", "75 stored"}},
+      {"Cancel", Answer::Cancel, false, true, {will, keep}, 60, {"75 now", "60 now"}},
+      {"no answer", fakes::kNoAnswer, false, true, {will, keep}, 60, {"75 now", "60 now"}},
       {"rejected", Answer::Ok, true, true, {will, could}, 60, {}},
       {"not listed", Answer::Ok, false, false, {could}, 60, {}},
   };
@@ -281,13 +277,12 @@ TEST_F(DisplayPageTest, ModeListsHoldEachDepthAndSizeOnceInOrder) {
   EXPECT_FALSE(controls.IsEnabled(IDC_MODE_SET));
 }
 
-// Set to 16 bits at 800 x 600 from the desktop's 32 bits at 1024 x 768. A
-// prompted mode is stored as the display setting only once kept.
+// Set to 16 bits at 800 x 600 from the desktop's 32 bits at 1024 x 768.
 TEST_F(DisplayPageTest, SetChangesTheModeAndAsksWhenPrompted) {
   struct Case {
     const char* name;
     const char* checkDispMode;  // nullptr: none stored
-    fakes::Reply reply;
+    std::optional<Answer> reply;
     bool refused;
     const char* typedSize;  // nullptr: the list's entry is chosen
     std::vector<std::string> messages;
@@ -298,8 +293,7 @@ TEST_F(DisplayPageTest, SetChangesTheModeAndAsksWhenPrompted) {
   const Case cases[] = {
       {"OK", nullptr, Answer::Ok, false, nullptr, {keep}, 800, {"800 now", "800 stored"}},
       {"Cancel", "1", Answer::Cancel, false, nullptr, {keep}, 1024, {"800 now", "1024 now"}},
-      {"no answer", "1", fakes::kNoAnswer, false, nullptr, {keep}, 1024,
-       {"800 now", "1024 now"}},
+      {"no answer", "1", fakes::kNoAnswer, false, nullptr, {keep}, 1024, {"800 now", "1024 now"}},
       {"no prompt", "0", Answer::Cancel, false, nullptr, {}, 800, {"800 stored"}},
       {"rejected", "1", Answer::Ok, true, nullptr, {cannot}, 1024, {}},
       {"typed", "1", Answer::Ok, false, " 800 x 600", {cannot}, 1024, {}},
@@ -320,9 +314,10 @@ TEST_F(DisplayPageTest, SetChangesTheModeAndAsksWhenPrompted) {
     shell.answers = {c.reply};
     Click(IDC_MODE_SET);
     EXPECT_EQ(c.messages, Messages());
-    if (c.messages == std::vector<std::string>{keep})
+    if (c.messages == std::vector<std::string>{keep}) {
       EXPECT_EQ("Keep this DisplayMode?\n\nThe previous mode returns in 1 second.",
                 shell.messages[0].lastText);
+    }
     EXPECT_EQ(c.screenWidth, display.screen.width);
     EXPECT_EQ(c.changes, Changes(&os::DisplayMode::width));
     const bool moved = c.screenWidth == 800;
