@@ -12,9 +12,7 @@ class CountdownLine : public os::CountdownText {
       : question_(question), returning_(returning) {}
 
   std::string At(unsigned secondsLeft) const override {
-    return question_ + "\n\n" + returning_ + " returns in " +
-           std::to_string(secondsLeft) +
-           (secondsLeft == 1 ? " second." : " seconds.");
+    return QuestionText(question_, returning_, secondsLeft);
   }
 
  private:
@@ -37,6 +35,13 @@ os::Answer AppMessageBox(os::Services& services, const std::string& text,
                          os::Buttons buttons) {
   return services.shell.ShowMessage(Caption(services), text, buttons,
                                     os::Icon::Exclamation);
+}
+
+std::string QuestionText(const std::string& question,
+                         const std::string& returning, unsigned secondsLeft) {
+  return question + "\n\n" + returning + " returns in " +
+         std::to_string(secondsLeft) +
+         (secondsLeft == 1 ? " second." : " seconds.");
 }
 
 os::Answer AppQuestionWithTimeout(os::Services& services,
