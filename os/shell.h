@@ -11,6 +11,16 @@ enum class Answer { Ok, Cancel, Yes, No };
 
 enum class MutexState { Created, AlreadyExisted, Failed };
 
+// The text of a question that answers itself: what it shows while a number
+// of whole seconds is left.
+class CountdownText {
+ public:
+  virtual std::string At(unsigned secondsLeft) const = 0;
+
+ protected:
+  ~CountdownText() = default;
+};
+
 // Processes, windows and the shell.
 class Shell {
  public:
@@ -25,6 +35,12 @@ class Shell {
   // A modal message box owned by the active window.
   virtual Answer ShowMessage(const std::string& caption, const std::string& text,
                             Buttons buttons, Icon icon) = 0;
+  // The same with OK and Cancel, answered with Cancel when nobody answers
+  // within `seconds`: it shows text.At(seconds) at first and, once a second,
+  // the text of the seconds then left.
+  virtual Answer AskWithTimeout(const std::string& caption,
+                                const CountdownText& text, unsigned seconds,
+                                Icon icon) = 0;
   // ShellExecuteA with the default verb and SW_SHOWNORMAL; the result is
   // ignored.
   virtual void OpenWebPage(const std::string& address) = 0;

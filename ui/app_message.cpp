@@ -1,5 +1,27 @@
 #include "ui/app_message.h"
 
+namespace {
+
+std::string Caption(os::Services& services) {
+  return ExecutableBaseName(services.system.ModulePath());
+}
+
+class CountdownLine : public os::CountdownText {
+ public:
+  CountdownLine(const std::string& question, const std::string& returning)
+      : question_(question), returning_(returning) {}
+
+  std::string At(unsigned secondsLeft) const override {
+    return QuestionText(question_, returning_, secondsLeft);
+  }
+
+ private:
+  const std::string& question_;
+  const std::string& returning_;
+};
+
+}  // namespace
+
 std::string ExecutableBaseName(const std::string& modulePath) {
   const std::size_t slash = modulePath.find_last_of("\\/:");
   std::string name =
@@ -11,7 +33,21 @@ std::string ExecutableBaseName(const std::string& modulePath) {
 
 os::Answer AppMessageBox(os::Services& services, const std::string& text,
                          os::Buttons buttons) {
-  return services.shell.ShowMessage(
-      ExecutableBaseName(services.system.ModulePath()), text, buttons,
-      os::Icon::Exclamation);
+  return services.shell.ShowMessage(Caption(services), text, buttons,
+                                    os::Icon::Exclamation);
+}
+
+std::string QuestionText(const std::string& question,
+                         const std::string& returning, unsigned secondsLeft) {
+  return question + "\n\n" + returning + " returns in " +
+         std::to_string(secondsLeft) +
+         (secondsLeft == 1 ? " second." : " seconds.");
+}
+
+os::Answer AppQuestionWithTimeout(os::Services& services,
+                                  const std::string& question,
+                                  const std::string& returning) {
+  return services.shell.AskWithTimeout(Caption(services),
+                                       CountdownLine(question, returning),
+                                       kQuestionSeconds, os::Icon::Exclamation);
 }

@@ -4,8 +4,25 @@
 #include <shellapi.h>
 
 #include "os/win32/system_function.h"
+#include "os/win32/timed_message_box.h"
 
 namespace os {
+namespace {
+
+Answer AnswerOf(int result) {
+  switch (result) {
+    case IDYES:
+      return Answer::Yes;
+    case IDNO:
+      return Answer::No;
+    case IDCANCEL:
+      return Answer::Cancel;
+    default:
+      return Answer::Ok;
+  }
+}
+
+}  // namespace
 
 unsigned MessageBoxStyle(Buttons buttons, Icon icon) {
   unsigned style = MB_OK;
@@ -37,17 +54,16 @@ bool Win32Shell::RestoreWindow(const std::string& caption) {
 Answer Win32Shell::ShowMessage(const std::string& caption,
                                const std::string& text, Buttons buttons,
                                Icon icon) {
-  switch (MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(),
-                      MessageBoxStyle(buttons, icon))) {
-    case IDYES:
-      return Answer::Yes;
-    case IDNO:
-      return Answer::No;
-    case IDCANCEL:
-      return Answer::Cancel;
-    default:
-      return Answer::Ok;
-  }
+  return AnswerOf(MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(),
+                              MessageBoxStyle(buttons, icon)));
+}
+
+Answer Win32Shell::AskWithTimeout(const std::string& caption,
+                                  const CountdownText& text, unsigned seconds,
+                                  Icon icon) {
+  return AnswerOf(TimedMessageBox(GetActiveWindow(), text, caption,
+                                  MessageBoxStyle(Buttons::OkCancel, icon),
+                                  seconds));
 }
 
 void Win32Shell::OpenWebPage(const std::string& address) {

@@ -13,6 +13,8 @@ class Win32Shell : public Shell {
   bool RestoreWindow(const std::string& caption) override;
   Answer ShowMessage(const std::string& caption, const std::string& text,
                     Buttons buttons, Icon icon) override;
+  Answer AskWithTimeout(const std::string& caption, const CountdownText& text,
+                        unsigned seconds, Icon icon) override;
   void OpenWebPage(const std::string& address) override;
   void BroadcastSettingChange(const std::string& area,
                               unsigned timeout) override;

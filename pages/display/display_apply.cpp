@@ -38,7 +38,7 @@ void CMyPage3::ApplyDisplay95() {
   const std::string sizeText = display::KeyText(desktop_.width, desktop_.height);
   AppMessageBox(services(), kRefreshWillChangeMessage);
   desktop_.BounceMode();
-  if (AppMessageBox(services(), kKeepRefreshMessage, os::Buttons::OkCancel) ==
+  if (AppQuestionWithTimeout(services(), kKeepRefreshMessage, kPreviousRate) ==
       os::Answer::Ok) {
     keptChoice_ = newChoice_;
     return;
@@ -94,7 +94,8 @@ void CMyPage3::ApplyDisplayNT() {
 // The desktop changes only when the platform lists its depth and size at the
 // new rate and at the old one, so that Cancel can always go back. Otherwise,
 // and when the platform's test rejects the new mode, the old rate is stored
-// again and the user told. A rate of 0 is none: nothing was stored.
+// again and the user told. A rate of 0 is none: nothing was stored. The new
+// mode becomes the platform's display setting only once it is kept.
 void CMyPage3::ChangeRateNT(const std::string& valueName, std::uint32_t oldRate,
                             std::uint32_t newRate) {
   const auto restoreOldRate = [&] {
@@ -111,17 +112,15 @@ void CMyPage3::ChangeRateNT(const std::string& valueName, std::uint32_t oldRate,
     return;
   }
   AppMessageBox(services(), kRefreshWillChangeMessage);
-  if (desktop_.ChangeToMode(newMode, os::ChangeFlags::Store) !=
+  if (desktop_.ChangeToMode(newMode, os::ChangeFlags::Now) !=
       os::display_change::kSuccessful) {
     restoreOldRate();
     AppMessageBox(services(), kCannotChangeRefreshMessage);
     return;
   }
-  if (AppMessageBox(services(), kKeepRefreshMessage, os::Buttons::OkCancel) ==
-      os::Answer::Ok) {
+  if (KeepChangedMode(newMode, oldMode, kKeepRefreshMessage, kPreviousRate)) {
     keptChoice_ = newChoice_;
     return;
   }
-  desktop_.ChangeToMode(oldMode, os::ChangeFlags::Store);
   restoreOldRate();
 }

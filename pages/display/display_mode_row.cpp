@@ -92,7 +92,8 @@ void CMyPage3::Set() {
 // chosen size. A text that names no listed mode (typed into a list's edit
 // field, or a Windows NT size without a stored rate) changes nothing and is
 // answered like a rejected mode; so is a prompted change when the page knows
-// no current mode that Cancel could go back to.
+// no current mode that Cancel could go back to. Without the prompt the new
+// mode is stored at once; with it, only once kept.
 void CMyPage3::SetMode() {
   const std::string depthText = controls().Text(IDC_MODE_DEPTH);
   const std::string sizeText = controls().Text(IDC_MODE_SIZE);
@@ -109,16 +110,17 @@ void CMyPage3::SetMode() {
   const int chosen = named ? desktop_.FindMode(target, desktop_.fields)
                            : display::kNoMode;
   const bool canReturn = !prompt_ || desktop_.current != display::kNoMode;
+  const os::ChangeFlags flags =
+      prompt_ ? os::ChangeFlags::Now : os::ChangeFlags::Store;
   const long result = chosen != display::kNoMode && canReturn
-                          ? desktop_.ChangeToMode(chosen, os::ChangeFlags::Store)
+                          ? desktop_.ChangeToMode(chosen, flags)
                           : os::display_change::kBadMode;
 
   if (result != os::display_change::kSuccessful) {
     AppMessageBox(services(), kCannotSetModeMessage);
     SelectKeptModeItems();
-  } else if (prompt_ && AppMessageBox(services(), kKeepModeMessage,
-                                      os::Buttons::OkCancel) != os::Answer::Ok) {
-    desktop_.ChangeToMode(desktop_.current, os::ChangeFlags::Store);
+  } else if (prompt_ && !KeepChangedMode(chosen, desktop_.current,
+                                         kKeepModeMessage, kPreviousMode)) {
     SelectKeptModeItems();
   } else {
     desktop_.current = chosen;
@@ -126,4 +128,19 @@ void CMyPage3::SetMode() {
     keptSizeItem_ = chosenSizeItem;
   }
   if (!Is95()) LoadRefreshNT();
+}
+
+// Asks whether the desktop stays in the mode it was changed to without
+// storing it. OK stores that mode as the platform's display setting; Cancel,
+// typed or after the time-out, changes back to the previous mode without
+// storing anything, so the stored setting stays the one from before.
+bool CMyPage3::KeepChangedMode(int changed, int previous, const char* question,
+                               const char* returning) {
+  if (AppQuestionWithTimeout(services(), question, returning) ==
+      os::Answer::Ok) {
+    desktop_.ChangeToMode(changed, os::ChangeFlags::Store);
+    return true;
+  }
+  desktop_.ChangeToMode(previous, os::ChangeFlags::Now);
+  return false;
 }

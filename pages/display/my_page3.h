@@ -18,6 +18,9 @@ inline constexpr const char kCannotChangeRefreshMessage[] =
 inline constexpr const char kCannotSetModeMessage[] =
     "Cannot quick change to\nselected DisplayMode";
 inline constexpr const char kKeepModeMessage[] = "Keep this DisplayMode?";
+// What returns when nobody answers a keep question.
+inline constexpr const char kPreviousRate[] = "The previous rate";
+inline constexpr const char kPreviousMode[] = "The previous mode";
 
 // The "Display" page (dialog 1002): a refresh rate for each of fourteen
 // screen sizes, the desktop's display mode, and the desktop gamma. Windows
@@ -73,6 +76,8 @@ class CMyPage3 : public ui::SettingsPage {
   void Set();
   void SetMode();
   void SelectKeptModeItems();
+  bool KeepChangedMode(int changed, int previous, const char* question,
+                       const char* returning);
 
   std::string family_;
   std::vector<std::string> cards_;

@@ -16,8 +16,8 @@ class Windows98Display : public DisplayScenario {};
 // "Default" is in force for the desktop's size; the user picks 85 Hz. Apply
 // switches the desktop to its neighbour and back, and asks.
 TEST_F(Windows98Display, ARefreshChangeForTheDesktopsSizeIsKeptOrPutBack) {
-  for (int answer : {IDOK, IDCANCEL}) {
-    SCOPED_TRACE(answer == IDOK ? "OK" : "Cancel");
+  for (int answer : {IDOK, IDCANCEL, kNobodyAnswers}) {
+    SCOPED_TRACE(answer);
     ASSERT_TRUE(SeedMachine({"win98-one-banshee"}));
     DisplayRun run;
     ASSERT_NE(nullptr, run.page);

@@ -45,8 +45,8 @@ TEST_F(WindowsNTDisplay, TheListedRatesAreStoredAndTheOnlyRateChangesNothing) {
 // Set takes the rate stored for the chosen size, 60 Hz; Cancel goes back.
 // The refresh lists are rebuilt for the desktop's new size.
 TEST_F(WindowsNTDisplay, SetTo16BitsAt800x600IsKeptOrUndone) {
-  for (int answer : {IDOK, IDCANCEL}) {
-    SCOPED_TRACE(answer == IDOK ? "OK" : "Cancel");
+  for (int answer : {IDOK, IDCANCEL, kNobodyAnswers}) {
+    SCOPED_TRACE(answer);
     ASSERT_TRUE(SeedMachine({"nt40-banshee", "kvartune-earlier-start-nt"}));
     DisplayRun run;
     ASSERT_NE(nullptr, run.page);

@@ -39,7 +39,7 @@ class DisplayScenario : public testing::Test {
   void TearDown() override { RestoreDesktop(); }
   void RestoreDesktop();
   // Chooses 16 bits at 800 x 600, presses Set and answers the question
-  // (IDOK or IDCANCEL), which shows over the desktop at 800 x 600.
+  // (IDOK, IDCANCEL or none), which shows over the desktop at 800 x 600.
   void SetTo16BitsAt800x600(DisplayRun& run, int answer);
   // The desktop, stored and as the page shows it, is at 16 bits and
   // 800 x 600 when the new mode was kept and as found when not.

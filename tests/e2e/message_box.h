@@ -17,10 +17,12 @@ void ExpectMessageAndPressOk(ProgramRun& program, const std::string& text);
 // them (IDYES or IDNO).
 void ExpectQuestionAndAnswer(ProgramRun& program, const std::string& text,
                              int answer);
+// No answer: the question must count down until it is gone.
+constexpr int kNobodyAnswers = 0;
 // The same for a question with OK and Cancel: `whileAsked` then looks at
-// what the question shows over, and the question is answered (IDOK or
-// IDCANCEL). Its icon's picture is not compared: the desktop may be at
-// another depth.
+// what the question shows over, and the question is answered (IDOK,
+// IDCANCEL or kNobodyAnswers). Its icon's picture is not compared: the
+// desktop may be at another depth.
 void AnswerQuestion(ProgramRun& program, const std::string& text, int answer,
                     const std::function<void()>& whileAsked = [] {});
 // The program shows no message box once it has handled all it was sent.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,12 @@ struct ShownMessage {
   std::string text;
   os::Buttons buttons;
   os::Icon icon;
+  std::string lastText;  // a question with a time-out: `text` is its first
 };
+
+// Nobody answers: a question with a time-out answers itself with Cancel;
+// any other box would wait forever, which fails the test.
+inline constexpr std::nullopt_t kNoAnswer = std::nullopt;
 
 class FakeShell : public os::Shell {
  public:
@@ -27,11 +33,15 @@ class FakeShell : public os::Shell {
   }
   os::Answer ShowMessage(const std::string& caption, const std::string& text,
                         os::Buttons buttons, os::Icon icon) override {
-    messages.push_back({caption, text, buttons, icon});
-    if (answers.empty()) return os::Answer::Ok;
-    const os::Answer answer = answers.front();
-    answers.pop_front();
-    return answer;
+    messages.push_back({caption, text, buttons, icon, {}});
+    return NextAnswer().value();
+  }
+  os::Answer AskWithTimeout(const std::string& caption,
+                            const os::CountdownText& text, unsigned seconds,
+                            os::Icon icon) override {
+    messages.push_back({caption, text.At(seconds), os::Buttons::OkCancel, icon,
+                        text.At(1)});
+    return NextAnswer().value_or(os::Answer::Cancel);
   }
   void OpenWebPage(const std::string& address) override {
     openedPages.push_back(address);
@@ -46,10 +56,18 @@ class FakeShell : public os::Shell {
   std::vector<std::string> mutexNames;
   std::vector<std::string> restoredCaptions;
   std::vector<ShownMessage> messages;
-  std::deque<os::Answer> answers;
+  std::deque<std::optional<os::Answer>> answers;
   std::vector<std::string> openedPages;
   // "<area> <timeout>" of each setting-change broadcast.
   std::vector<std::string> broadcasts;
+
+ private:
+  std::optional<os::Answer> NextAnswer() {
+    if (answers.empty()) return os::Answer::Ok;
+    const std::optional<os::Answer> answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
 };
 
 }  // namespace fakes

@@ -4,6 +4,7 @@
 #include "pages/display/my_page3.h"
 #include "res/controls.h"
 #include "res/resource.h"
+#include "ui/app_message.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
@@ -14,7 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
        [](os::Services& services) {
          return std::make_unique<CMyPage3>(services);
        },
-       {kRefreshWillChangeMessage, kKeepRefreshMessage,
-        kCannotChangeRefreshMessage, kCannotSetModeMessage, kKeepModeMessage},
+       {kRefreshWillChangeMessage,
+        QuestionText(kKeepRefreshMessage, kPreviousRate, kQuestionSeconds),
+        kCannotChangeRefreshMessage, kCannotSetModeMessage,
+        QuestionText(kKeepModeMessage, kPreviousMode, kQuestionSeconds)},
        true});
 }

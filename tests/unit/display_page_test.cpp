@@ -15,6 +15,9 @@ using os::Answer;
 using os::ChangeFlags;
 const std::string kDevicePath = "System\\CurrentControlSet\\Services\\banshee\\Device0";
 constexpr int k1024List = IDC_REFRESH_1024X768;
+// The keep questions as their boxes first show them.
+const std::string kKeepRate = "Keep this Refreshrate?\n\nThe previous rate returns in 15 seconds.";
+const std::string kKeepMode = "Keep this DisplayMode?\n\nThe previous mode returns in 15 seconds.";
 
 class DisplayPageTest : public PageTest<CMyPage3> {
  protected:
@@ -49,6 +52,13 @@ class DisplayPageTest : public PageTest<CMyPage3> {
     std::vector<std::string> texts;
     for (const auto& message : shell.messages) texts.push_back(message.text);
     return texts;
+  }
+  // Each change that was no test: a field of its mode, "now" or "stored".
+  std::vector<std::string> Changes(std::uint32_t os::DisplayMode::*field) {
+    std::vector<std::string> log;
+    for (const auto& c : display.Changes())
+      log.push_back(std::to_string(c.mode.*field) + (c.flags == ChangeFlags::Store ? " stored" : " now"));
+    return log;
   }
   std::vector<std::string> Items(int id) {
     std::vector<std::string> items;
@@ -117,19 +127,23 @@ TEST_F(DisplayPageTest, Windows98WithoutACardLeavesTheDisplayClassAlone) {
 
 // Desktop 1024 x 768 at 16 bits, "Default" kept; the user picks "85 Hz".
 TEST_F(DisplayPageTest, Windows98ApplyBouncesAndCancelPutsTheRateBack) {
-  for (Answer answer : {Answer::Ok, Answer::Cancel}) {
-    SCOPED_TRACE(answer == Answer::Ok ? "OK" : "Cancel");
+  const std::pair<const char*, std::optional<Answer>> replies[] = {
+      {"OK", Answer::Ok}, {"Cancel", Answer::Cancel}, {"no answer", fakes::kNoAnswer}};
+  for (const auto& [name, reply] : replies) {
+    SCOPED_TRACE(name);
     Fresh();
     Cards95();
     display.screen = {16, 1024, 768};
     Show();
     Choose(k1024List, 6);
     EXPECT_TRUE(controls.IsEnabled(IDC_DISPLAY_APPLY));
-    shell.answers = {Answer::Ok, answer};
+    shell.answers = {Answer::Ok, reply};
     Click(IDC_DISPLAY_APPLY);
-    EXPECT_EQ((std::vector<std::string>{kRefreshWillChangeMessage, kKeepRefreshMessage}),
+    EXPECT_EQ((std::vector<std::string>{kRefreshWillChangeMessage, kKeepRate}),
               Messages());
-    const bool kept = answer == Answer::Ok;
+    EXPECT_EQ("Keep this Refreshrate?\n\nThe previous rate returns in 1 second.",
+              shell.messages[1].lastText);
+    const bool kept = reply == Answer::Ok;
     for (const char* depth : {"8", "16", "24", "32"})
       for (const char* card : {"0000", "0001"})
         EXPECT_EQ(kept ? "85" : "0", ModeRate(card, depth, "1024,768"));
@@ -184,18 +198,19 @@ TEST_F(DisplayPageTest, WindowsNTLoadListsThePlatformsRatesAndReplacesOthers) {
 TEST_F(DisplayPageTest, WindowsNTApplyChangesTheModeAndKeepsOrReverts) {
   struct Case {
     const char* name;
-    Answer answer;
+    std::optional<Answer> reply;
     bool refused;  // the platform's test rejects 75 Hz
     bool listed;   // the platform lists 75 Hz at 32 bits
     std::vector<std::string> messages;
     std::uint32_t stored;
-    std::vector<std::uint32_t> changes;  // frequencies, each stored
+    std::vector<std::string> changes;  // frequencies
   };
-  const std::string will = kRefreshWillChangeMessage, keep = kKeepRefreshMessage,
+  const std::string will = kRefreshWillChangeMessage, keep = kKeepRate,
                     could = kCannotChangeRefreshMessage;
   const Case cases[] = {
-      {"OK", Answer::Ok, false, true, {will, keep}, 75, {75}},
-      {"Cancel", Answer::Cancel, false, true, {will, keep}, 60, {75, 60}},
+      {"OK", Answer::Ok, false, true, {will, keep}, 75, {"75 now", "75 stored"}},
+      {"Cancel", Answer::Cancel, false, true, {will, keep}, 60, {"75 now", "60 now"}},
+      {"no answer", fakes::kNoAnswer, false, true, {will, keep}, 60, {"75 now", "60 now"}},
       {"rejected", Answer::Ok, true, true, {will, could}, 60, {}},
       {"not listed", Answer::Ok, false, false, {could}, 60, {}},
   };
@@ -208,18 +223,14 @@ TEST_F(DisplayPageTest, WindowsNTApplyChangesTheModeAndKeepsOrReverts) {
     if (c.refused) display.refused = {{32, 1024, 768, 75}};
     Show();
     Choose(k1024List, 1);
-    shell.answers = {Answer::Ok, c.answer};
+    shell.answers = {Answer::Ok, c.reply};
     Click(IDC_DISPLAY_APPLY);
     EXPECT_EQ(c.messages, Messages());
     for (const char* card : {"Video0", "Video1", "Video2"})
       EXPECT_EQ(c.stored, Rate(card, "REFRESHRATE1024 x  768")) << card;
-    std::vector<std::uint32_t> frequencies;
-    for (const auto& change : display.Changes()) {
-      EXPECT_EQ(ChangeFlags::Store, change.flags);
+    for (const auto& change : display.Changes())
       EXPECT_EQ(os::ModeFields::WithFrequency, change.fields);
-      frequencies.push_back(change.mode.frequency);
-    }
-    EXPECT_EQ(c.changes, frequencies);
+    EXPECT_EQ(c.changes, Changes(&os::DisplayMode::frequency));
     EXPECT_EQ(c.stored == 75 ? 1 : 0, controls.CurrentIndex(k1024List));
   }
 }
@@ -273,18 +284,19 @@ TEST_F(DisplayPageTest, SetChangesTheModeAndAsksWhenPrompted) {
   struct Case {
     const char* name;
     const char* checkDispMode;  // nullptr: none stored
-    Answer answer;
+    std::optional<Answer> reply;
     bool refused;
     const char* typedSize;  // nullptr: the list's entry is chosen
     std::vector<std::string> messages;
     int screenWidth;
-    std::vector<int> changes;  // widths, each stored
+    std::vector<std::string> changes;  // widths
   };
-  const std::string keep = kKeepModeMessage, cannot = kCannotSetModeMessage;
+  const std::string keep = kKeepMode, cannot = kCannotSetModeMessage;
   const Case cases[] = {
-      {"OK", nullptr, Answer::Ok, false, nullptr, {keep}, 800, {800}},
-      {"Cancel", "1", Answer::Cancel, false, nullptr, {keep}, 1024, {800, 1024}},
-      {"no prompt", "0", Answer::Cancel, false, nullptr, {}, 800, {800}},
+      {"OK", nullptr, Answer::Ok, false, nullptr, {keep}, 800, {"800 now", "800 stored"}},
+      {"Cancel", "1", Answer::Cancel, false, nullptr, {keep}, 1024, {"800 now", "1024 now"}},
+      {"no answer", "1", fakes::kNoAnswer, false, nullptr, {keep}, 1024, {"800 now", "1024 now"}},
+      {"no prompt", "0", Answer::Cancel, false, nullptr, {}, 800, {"800 stored"}},
       {"rejected", "1", Answer::Ok, true, nullptr, {cannot}, 1024, {}},
       {"typed", "1", Answer::Ok, false, " 800 x 600", {cannot}, 1024, {}},
   };
@@ -301,16 +313,11 @@ TEST_F(DisplayPageTest, SetChangesTheModeAndAsksWhenPrompted) {
     Choose(IDC_MODE_SIZE, controls.FindExact(IDC_MODE_SIZE, " 800 x  600", -1));
     if (c.typedSize) controls.SetText(IDC_MODE_SIZE, c.typedSize);
     EXPECT_TRUE(controls.IsEnabled(IDC_MODE_SET));
-    shell.answers = {c.answer};
+    shell.answers = {c.reply};
     Click(IDC_MODE_SET);
     EXPECT_EQ(c.messages, Messages());
     EXPECT_EQ(c.screenWidth, display.screen.width);
-    std::vector<int> widths;
-    for (const auto& change : display.Changes()) {
-      EXPECT_EQ(ChangeFlags::Store, change.flags);
-      widths.push_back(static_cast<int>(change.mode.width));
-    }
-    EXPECT_EQ(c.changes, widths);
+    EXPECT_EQ(c.changes, Changes(&os::DisplayMode::width));
     const bool moved = c.screenWidth == 800;
     EXPECT_EQ(moved ? "16BitColor" : "32BitColor", controls.Text(IDC_MODE_DEPTH));
     EXPECT_NE(moved, controls.CurrentIndex(IDC_MODE_SIZE) == keptSize);
@@ -358,7 +365,7 @@ TEST_F(DisplayPageTest, ARejectedSetLeavesThePageOnTheDesktopsMode) {
   shell.answers = {Answer::Ok, Answer::Ok};
   Click(IDC_DISPLAY_APPLY);
   EXPECT_EQ((std::vector<std::string>{kCannotSetModeMessage, kRefreshWillChangeMessage,
-                                      kKeepRefreshMessage}),
+                                      kKeepRate}),
             Messages());
 }
 
