@@ -24,7 +24,8 @@ bool CTweakApp::StartUp() {
 
   family_ = OsFamily(services_.system);
   CCardDetection detection(services_);
-  if (family_ != family::kNonWindows) FirstRead();
+  std::vector<managed::Card> cards;
+  if (family_ != family::kNonWindows) FirstRead(cards);
   if (family_ == family::kWindows95) {
     if (!detection.Detect95()) return false;
   } else if (family_ == family::kWindowsNT) {
@@ -40,11 +41,11 @@ bool CTweakApp::StartUp() {
   return host_.Create(*mainWindow_, !startHidden);
 }
 
-std::vector<managed::Card> CTweakApp::FirstRead() {
-  std::vector<managed::Card> cards =
-      PresentCards(services_.registry, family_);
-  TakeRestorePoint(services_, family_, cards);
-  return cards;
+bool CTweakApp::FirstRead(std::vector<managed::Card>& cards) {
+  bool complete = false;
+  cards = PresentCards(services_.registry, family_, complete);
+  if (complete) TakeRestorePoint(services_, family_, cards);
+  return complete;
 }
 
 // The cards are read before any window exists: under Wine the first window
@@ -53,9 +54,12 @@ int CTweakApp::RunCommand(const std::string& commandTail) {
   const CommandLine line = ParseCommandLine(commandTail);
   family_ = OsFamily(services_.system);
   if (family_ == family::kNonWindows) return 1;
-  const std::vector<managed::Card> cards = FirstRead();
-  if (!line.valid) {
-    if (!line.quiet) AppMessageBox(services_, kUsageMessage);
+  std::vector<managed::Card> cards;
+  const bool read = FirstRead(cards);
+  if (!line.valid || !read) {
+    if (!line.quiet)
+      AppMessageBox(services_,
+                    line.valid ? settings::kCannotReadRegistry : kUsageMessage);
     return 1;
   }
   return settings::Run(services_, family_, cards, line.action, line.path,

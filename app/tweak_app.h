@@ -29,8 +29,10 @@ class CTweakApp {
  private:
   os::Services& services_;
   ui::SheetHost& host_;
-  // Before the first change on this PC: the restore point.
-  std::vector<managed::Card> FirstRead();
+  // Before the first change on this PC: the cards as the drivers' keys show
+  // them, and the restore point when there is none yet. False when a read
+  // failed, so that a card may be missing; the restore point then waits.
+  bool FirstRead(std::vector<managed::Card>& cards);
 
   std::unique_ptr<CTweakSheet> mainWindow_;
   std::string family_;

@@ -24,6 +24,12 @@ struct Job {
     return false;
   }
 
+  bool Refuse(const std::string& path, const regedit::Problem& problem,
+              const char* nothingDone) {
+    return Fail(path + ", line " + std::to_string(problem.line) + ": " +
+                problem.what + nothingDone);
+  }
+
   bool Export(const std::string& path) {
     std::vector<regedit::Entry> entries;
     if (!Snapshot(services.registry, set, entries) ||
@@ -39,11 +45,14 @@ struct Job {
       return Fail(path + kCannotRead);
     std::vector<regedit::Entry> entries;
     regedit::Problem problem;
-    if (!regedit::Read(text, entries, problem) ||
-        !Admit(set, check, entries, problem))
-      return Fail(path + ", line " + std::to_string(problem.line) + ": " +
-                  problem.what + nothingDone);
-    const Outcome outcome = settings::Apply(services.registry, set, entries);
+    if (!regedit::Read(text, entries, problem))
+      return Refuse(path, problem, nothingDone);
+    const std::size_t read = entries.size();
+    if (!Admit(set, check, entries, problem))
+      return Refuse(path, problem, nothingDone);
+    // The values of a card no longer found are left as they are.
+    Outcome outcome = settings::Apply(services.registry, set, entries);
+    if (entries.size() != read) outcome.complete = false;
     if (outcome.restart && !quiet)
       ui::AskRestart(services, family == family::kWindows95
                                    ? ui::RestartForm::Windows95

@@ -18,6 +18,8 @@ inline constexpr const char kNothingImported[] = ". Nothing was imported.";
 inline constexpr const char kNothingRestored[] = ". Nothing was restored.";
 inline constexpr const char kIncomplete[] =
     "Some settings could not be written.";
+inline constexpr const char kCannotReadRegistry[] =
+    "The registry cannot be read.";
 
 enum class Command {
   Export,   // the managed set as it is now, to `path`

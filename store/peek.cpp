@@ -18,17 +18,31 @@ long WithExistingKey(os::Registry& registry, os::Root root,
   return result;
 }
 
+void Note(long result, long& failure) {
+  if (result != os::error::kSuccess && result != os::error::kFileNotFound)
+    failure = result;
+}
+
 template <typename NextName>
 std::vector<std::string> PeekNames(os::Registry& registry,
-                                   const std::string& path, NextName next) {
+                                   const std::string& path, long& failure,
+                                   NextName next) {
   std::vector<std::string> names;
-  WithExistingKey(registry, os::kMachine, path, [&](os::KeyHandle key) {
-    char name[kNameBufferSize];
-    for (std::uint32_t index = 0; next(key, index, name) == os::error::kSuccess;
-         ++index)
-      names.emplace_back(name, strnlen(name, kNameBufferSize));
-    return os::error::kSuccess;
-  });
+  Note(WithExistingKey(registry, os::kMachine, path,
+                       [&](os::KeyHandle key) {
+                         char name[kNameBufferSize];
+                         long result = os::error::kSuccess;
+                         for (std::uint32_t index = 0;
+                              (result = next(key, index, name)) ==
+                              os::error::kSuccess;
+                              ++index)
+                           names.emplace_back(name,
+                                              strnlen(name, kNameBufferSize));
+                         return result == os::error::kNoMoreItems
+                                    ? os::error::kSuccess
+                                    : result;
+                       }),
+       failure);
   return names;
 }
 
@@ -49,27 +63,28 @@ long PeekValue(os::Registry& registry, os::Root root, const std::string& path,
 }
 
 std::string PeekText(os::Registry& registry, const std::string& path,
-                     const std::string& name) {
+                     const std::string& name, long& failure) {
   RawValue value;
-  if (PeekValue(registry, os::kMachine, path, name, value) !=
-      os::error::kSuccess)
-    return std::string();
+  const long result = PeekValue(registry, os::kMachine, path, name, value);
+  Note(result, failure);
+  if (result != os::error::kSuccess) return std::string();
   if (value.bytes.empty()) return std::string();
   const auto* bytes = reinterpret_cast<const char*>(value.bytes.data());
   return std::string(bytes, strnlen(bytes, value.bytes.size()));
 }
 
 std::vector<std::string> PeekSubkeys(os::Registry& registry,
-                                     const std::string& path) {
-  return PeekNames(registry, path,
+                                     const std::string& path, long& failure) {
+  return PeekNames(registry, path, failure,
                    [&](os::KeyHandle key, std::uint32_t index, char* name) {
                      return registry.EnumKey(key, index, name, kNameBufferSize);
                    });
 }
 
 std::vector<std::string> PeekValueNames(os::Registry& registry,
-                                        const std::string& path) {
-  return PeekNames(registry, path,
+                                        const std::string& path,
+                                        long& failure) {
+  return PeekNames(registry, path, failure,
                    [&](os::KeyHandle key, std::uint32_t index, char* name) {
                      std::uint32_t length = kNameBufferSize;
                      return registry.EnumValue(key, index, name, length);

@@ -17,12 +17,14 @@ struct RawValue {
 // the registry's code when a read failed.
 long PeekValue(os::Registry& registry, os::Root root, const std::string& path,
                const std::string& name, RawValue& value);
-// A value's text up to its first zero byte; empty when it cannot be read.
+// Under HKEY_LOCAL_MACHINE: a value's text up to its first zero byte, empty
+// when it is missing; the names of a key's subkeys or values, none when the
+// key is missing. A read that fails otherwise reads as missing and leaves
+// its code in `failure`.
 std::string PeekText(os::Registry& registry, const std::string& path,
-                     const std::string& name);
-// The names of a key's subkeys or values under HKEY_LOCAL_MACHINE; empty
-// when the key is missing.
+                     const std::string& name, long& failure);
 std::vector<std::string> PeekSubkeys(os::Registry& registry,
-                                     const std::string& path);
+                                     const std::string& path, long& failure);
 std::vector<std::string> PeekValueNames(os::Registry& registry,
-                                        const std::string& path);
+                                        const std::string& path,
+                                        long& failure);

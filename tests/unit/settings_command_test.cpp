@@ -29,6 +29,8 @@ struct Row {
   std::vector<std::string> messages;
   // The registry value C:\in.reg sets: grxClock of the card's \DEFAULT.
   const char* clock;
+  // A key that will not open once the program has started.
+  const char* denied = nullptr;
 };
 
 const std::string kGood = std::string(kHeader) + kDriver +
@@ -64,6 +66,8 @@ const Row kRows[] = {
     {"restore answered No", "/restore", nullptr, {os::Answer::No}, 1,
      {"Restore the settings from before Kvartune's first change?"}, nullptr},
     {"usage", "/export", nullptr, {}, 1, {kUsageMessage}, nullptr},
+    {"unreadable cards", "/restore", nullptr, {}, 1,
+     {"The registry cannot be read."}, nullptr, "Enum\\PCI"},
     {"two commands", "/restore /import C:\\in.reg", kGood.c_str(), {}, 1,
      {kUsageMessage}, nullptr},
     {"missing file", "/import C:\\none.reg", nullptr, {}, 1,
@@ -116,6 +120,7 @@ TEST(SettingsCommand, SaysWhatItDidAndChangesNothingWhenRefused) {
     if (row.file != nullptr) pc.files.contents["C:\\in.reg"] = row.file;
     if (row.file != nullptr && *row.file == '\0')
       pc.files.readOnly.insert("C:\\in.reg");
+    if (row.denied != nullptr) pc.registry.Deny(Machine::kMachine, row.denied);
     pc.shell.answers.assign(row.answers.begin(), row.answers.end());
     const std::string before = pc.registry.Dump();
 
