@@ -12,6 +12,10 @@
 
 #include "app/card_detection.h"
 #include "app/tweak_app.h"
+#include "machine/os_family.h"
+#include "machine/present_cards.h"
+#include "machine/restore_point.h"
+#include "machine/settings_file.h"
 #include "fakes/failing_registry.h"
 #include "machine.h"
 #include "page_fixture.h"
@@ -112,6 +116,8 @@ TEST(RegistryFailure, EveryCallOfAStart) {
     Seed(clean, nt);
     Start(clean.services, clean.sheet);
     const std::string expected = clean.registry.Dump();
+    const std::string restorePoint = RestorePointPath(clean.system);
+    ASSERT_EQ(1u, clean.files.contents.count(restorePoint));
     const std::size_t calls = StartCalls(nt);
     ASSERT_GT(calls, 50u);
     std::printf("%s start: %zu calls, each failed in turn\n", nt ? "NT" : "98",
@@ -126,6 +132,13 @@ TEST(RegistryFailure, EveryCallOfAStart) {
         Start(services, pc.sheet);
         SCOPED_TRACE(testing::Message() << (nt ? "NT" : "98") << " call " << n
                                         << " fails with " << code);
+        // A restore point is whole or not there; a failed read that says
+        // "not found" cannot be told from a missing value.
+        if (code != os::error::kFileNotFound &&
+            pc.files.contents.count(restorePoint) == 1) {
+          EXPECT_EQ(clean.files.contents[restorePoint],
+                    pc.files.contents[restorePoint]);
+        }
         EXPECT_EQ(0u, pc.registry.OpenHandles());
         EXPECT_TRUE(Silent(pc, true));
         fakes::FakeSheet next;
@@ -317,6 +330,121 @@ TEST(PageFailure, EveryCallOfAnApply) {
           fakes::FakeSheet sheet;
           EXPECT_TRUE(Start(pc.services, sheet));
           EXPECT_TRUE(sheet.visible || sheet.trayIcon);
+        }
+      }
+    }
+  }
+}
+
+// Values of the managed set that neither a user nor another tool should lose
+// to the program: the drivers', the vendor's per-user ones and the user
+// environment, next to one the program does not manage.
+void SeedForeign(Machine& pc, bool nt) {
+  constexpr os::Root kUser = os::Root::CurrentUser;
+  const std::string base =
+      nt ? "System\\CurrentControlSet\\Services\\banshee\\Device0"
+         : "System\\CurrentControlSet\\Services\\Class\\Display\\0000";
+  pc.registry.PutText(kMachine, base, "SSTH3_LDELAY", "1");
+  pc.registry.PutText(kMachine, base, "OtherTool", "kept");
+  pc.registry.PutText(kMachine, base + "\\D3D", "SSTH3_ANTIALIAS", "0");
+  pc.registry.PutText(kMachine, base + "\\Glide", "FX_GLIDE_EMUL_RUSH", "1");
+  if (nt) {
+    pc.registry.PutDword(kMachine, base, "graphicsclocking", 95);
+    pc.registry.PutText(kUser, "Environment", "SSTH3_ANTIALIAS", "0");
+    pc.registry.PutText(kUser, "Environment", "PATH", "C:\\");
+  } else {
+    pc.registry.PutText(kMachine, base, "SSTH3_SWAPINTERVAL", "0");
+    pc.registry.PutText(kMachine, base + "\\DEFAULT", "grxClock", "95");
+    pc.registry.PutText(kUser, base + "\\Glide", "FX_GLIDE_NO_SPLASH", "1");
+  }
+}
+
+// The managed set of the PC as a registry file.
+std::string ManagedState(Machine& pc) {
+  const std::string family = OsFamily(pc.system);
+  bool complete = false;
+  std::vector<regedit::Entry> entries;
+  settings::Snapshot(
+      pc.registry,
+      managed::Values(family, PresentCards(pc.registry, family, complete)),
+      entries);
+  return regedit::Write(entries);
+}
+
+constexpr char kExported[] = "C:\\exported.reg";
+
+// A PC whose managed values a first start, an export and a Performance
+// Apply of the driver's defaults have changed; returns the state the command
+// is to bring back.
+std::string Changed(Machine& pc, bool nt, const std::string& tail) {
+  if (nt) {
+    pc.UseNT();
+    pc.AddBansheeNT("\\Device\\Video0", "Device0");
+  } else {
+    pc.AddBanshee95("0000");
+  }
+  SeedForeign(pc, nt);
+  const std::string before = ManagedState(pc);
+  Start(pc.services, pc.sheet);
+  EXPECT_EQ(0, CTweakApp(pc.services, pc.sheet)
+                   .RunCommand(std::string("/export ") + kExported));
+  const std::string exported = ManagedState(pc);
+  EditedPage(kPages[1], pc.services).Apply();
+  pc.shell.messages.clear();
+  return tail.rfind("/restore", 0) == 0 ? before : exported;
+}
+
+// Without failures a restore brings back every managed value as it was
+// before the first start, and an import as it was at the export. Whatever
+// call fails, nothing crashes, no key stays open, a command that reports
+// success has done all of it, and each key and value is otherwise as before
+// or as the whole command leaves it.
+TEST(SettingsFailure, EveryCallOfARestoreAndAnImport) {
+  const std::string tails[] = {"/restore /quiet",
+                               std::string("/import ") + kExported + " /quiet"};
+  for (bool nt : {false, true}) {
+    for (const std::string& tail : tails) {
+      SCOPED_TRACE(tail + (nt ? " NT" : " 98"));
+      Machine clean;
+      const std::string target = Changed(clean, nt, tail);
+      EXPECT_TRUE(target != ManagedState(clean));
+      const std::string before = clean.registry.Dump();
+      std::size_t calls = 0;
+      {
+        Failing failing(clean);
+        os::Services services = failing.services(clean);
+        EXPECT_EQ(0, CTweakApp(services, clean.sheet).RunCommand(tail));
+        calls = failing.registry.Calls();
+      }
+      std::printf("%s on %s: %zu calls, each failed in turn\n", tail.c_str(),
+                  nt ? "NT" : "98", calls);
+      EXPECT_TRUE(target == ManagedState(clean));
+      EXPECT_EQ("kept", clean.registry.Text(kMachine,
+                                            nt ? "System\\CurrentControlSet\\"
+                                                 "Services\\banshee\\Device0"
+                                               : "System\\CurrentControlSet\\"
+                                                 "Services\\Class\\Display\\0000",
+                                            "OtherTool"));
+      const std::string whole = clean.registry.Dump();
+      for (long code : {os::error::kAccessDenied, os::error::kFileNotFound}) {
+        for (std::size_t n = 1; n <= calls; ++n) {
+          Machine pc;
+          Changed(pc, nt, tail);
+          Failing failing(pc);
+          failing.registry.FailCall(n, code);
+          os::Services services = failing.services(pc);
+          const int exitCode = CTweakApp(services, pc.sheet).RunCommand(tail);
+          SCOPED_TRACE(testing::Message() << "call " << n << " fails with "
+                                          << code);
+          EXPECT_EQ(0u, pc.registry.OpenHandles());
+          EXPECT_TRUE(pc.shell.messages.empty());
+          // A removal that fails with "not found" cannot be told from one of a
+          // value that is not there.
+          if (exitCode == 0 && code != os::error::kFileNotFound) {
+            EXPECT_TRUE(target == ManagedState(pc));
+          } else if (exitCode != 0) {
+            ExpectOldOrNew(before, whole, pc.registry.Dump());
+          }
         }
       }
     }
