@@ -92,10 +92,15 @@ ProgramView Probe() {
 
 }  // namespace
 
+std::string RestorePointFile() {
+  return WindowsFolderOfThisProcess() + "\\KVARTUNE.REG";
+}
+
 testing::AssertionResult SeedMachine(
     std::initializer_list<const char*> profiles) {
   SettleDisplayDevices();
   RemoveCopiedFiles();
+  DeleteFileA(RestorePointFile().c_str());
   return Import(profiles, true);
 }
 
