@@ -12,6 +12,7 @@
 
 #include "app/card_detection.h"
 #include "app/tweak_app.h"
+#include "machine/banshee.h"
 #include "machine/os_family.h"
 #include "machine/present_cards.h"
 #include "machine/restore_point.h"
@@ -59,6 +60,9 @@ void Seed(Machine& pc, bool nt) {
   pc.registry.PutKey(kMachine,
                      "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\run");
 }
+
+void ExpectManaged(Machine& pc, const std::string& before,
+                   const std::string& after);
 
 bool Start(os::Services& services, fakes::FakeSheet& sheet) {
   CTweakApp app(services, sheet);
@@ -114,8 +118,10 @@ TEST(RegistryFailure, EveryCallOfAStart) {
   for (bool nt : {false, true}) {
     Machine clean;
     Seed(clean, nt);
+    const std::string seeded = clean.registry.Dump();
     Start(clean.services, clean.sheet);
     const std::string expected = clean.registry.Dump();
+    ExpectManaged(clean, seeded, expected);
     const std::string restorePoint = RestorePointPath(clean.system);
     ASSERT_EQ(1u, clean.files.contents.count(restorePoint));
     const std::size_t calls = StartCalls(nt);
@@ -272,6 +278,38 @@ void ExpectOldOrNew(const std::string& before, const std::string& applied,
   }
 }
 
+// Every value that changed outside the program's own tree is one of the
+// managed set, which the restore point keeps: a value a page or a start
+// writes or deletes without it being listed there fails here.
+void ExpectManaged(Machine& pc, const std::string& before,
+                   const std::string& after) {
+  const std::string family = OsFamily(pc.system);
+  bool complete = false;
+  const std::vector<managed::Value> set =
+      managed::Values(family, PresentCards(pc.registry, family, complete));
+  const auto old = Values(before), now = Values(after);
+  std::set<std::string> all;
+  for (const auto* values : {&old, &now})
+    for (const auto& entry : *values) all.insert(entry.first);
+  for (const std::string& entry : all) {
+    const std::size_t close = entry.find(']');
+    if (close + 1 == entry.size() ||
+        entry.rfind("[HKLM\\Software\\Quillfeld", 0) == 0 ||
+        (old.count(entry) == 1 && now.count(entry) == 1 &&
+         old.at(entry) == now.at(entry)))
+      continue;
+    const os::Root root = entry.rfind("[HKCU", 0) == 0 ? os::Root::CurrentUser
+                                                      : os::Root::LocalMachine;
+    const std::string key = UpperCase(entry.substr(6, close - 6));
+    const std::string name = UpperCase(entry.substr(close + 1));
+    bool listed = false;
+    for (const managed::Value& value : set)
+      listed = listed || (value.root == root && UpperCase(value.key) == key &&
+                          UpperCase(value.name) == name);
+    EXPECT_TRUE(listed) << entry << " changed but is not in the managed set";
+  }
+}
+
 bool OnlyMessages(const Machine& pc, const std::set<std::string>& allowed) {
   for (const fakes::ShownMessage& message : pc.shell.messages)
     if (allowed.count(message.text) == 0) return false;
@@ -305,6 +343,7 @@ TEST(PageFailure, EveryCallOfAnApply) {
         calls = failing.registry.Calls() - start;
       }
       const std::string applied = clean.registry.Dump();
+      ExpectManaged(clean, before, applied);
       ASSERT_GT(calls, 5u) << shown.name;
       std::printf("%s Apply on %s: %zu calls, each failed in turn\n",
                   shown.name, nt ? "NT" : "98", calls);
