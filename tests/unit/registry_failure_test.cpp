@@ -124,6 +124,13 @@ TEST(RegistryFailure, EveryCallOfAStart) {
     ExpectManaged(clean, seeded, expected);
     const std::string restorePoint = RestorePointPath(clean.system);
     ASSERT_EQ(1u, clean.files.contents.count(restorePoint));
+    // A restore point that cannot be written changes nothing of the start.
+    Machine locked;
+    Seed(locked, nt);
+    locked.files.readOnly.insert(restorePoint);
+    EXPECT_TRUE(Start(locked.services, locked.sheet));
+    EXPECT_TRUE(locked.shell.messages.empty());
+    EXPECT_EQ(expected, locked.registry.Dump());
     const std::size_t calls = StartCalls(nt);
     ASSERT_GT(calls, 50u);
     std::printf("%s start: %zu calls, each failed in turn\n", nt ? "NT" : "98",
