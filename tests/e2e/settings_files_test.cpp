@@ -40,12 +40,12 @@ testing::AssertionResult Exits(const std::string& arguments, DWORD code) {
   return testing::AssertionSuccess();
 }
 
-// A first start makes the restore point, a page's activation cleans up,
-// an Apply changes the Direct3D switches (on Windows 98 its first one asks
-// for a restart: the start-up file does not call the splash batch file yet)
-// and a second start leaves the
-// restore point as it was; then a restore brings every managed value back
-// and removes those that were not there.
+// A first start makes the restore point, a page's activation cleans up, an
+// Apply changes the Direct3D switches (on Windows 98 its first one asks for
+// a restart: the start-up file does not call the splash batch file yet) and
+// a second start leaves the restore point as it was; then a restore brings
+// every managed value back and removes those that were not there, which a
+// double-click on the file cannot.
 void RestoreAfterStartsAndAnApply(const std::string& driver, bool nt,
                                   std::initializer_list<const char*> mapAgain) {
   RemoveStartupFiles();
@@ -68,6 +68,16 @@ void RestoreAfterStartsAndAnApply(const std::string& driver, bool nt,
   ASSERT_TRUE(AddProfiles(mapAgain));
   EXPECT_TRUE(RunsWithoutMessage());
   EXPECT_EQ(restorePoint.bytes, ReadFileBytes(RestorePointFile()).bytes);
+
+  // The registry editor sets back every value that was there and leaves
+  // the ones that were not; the restore removes those too.
+  ASSERT_TRUE(ImportRegistryFile(RestorePointFile()));
+  const std::vector<Snapshot> edited = ManagedKeys(driver, nt);
+  for (std::size_t key = 0; key < before.size(); ++key)
+    for (const auto& [path, value] : before[key])
+      EXPECT_EQ(value, edited[key].count(path) ? edited[key].at(path) : "")
+          << path;
+  EXPECT_NE(before, edited);
 
   ASSERT_TRUE(AddProfiles(mapAgain));
   EXPECT_TRUE(Exits("/restore /quiet", 0));
