@@ -51,13 +51,14 @@ struct Job {
     if (!Admit(set, check, entries, problem))
       return Refuse(path, problem, nothingDone);
     // The values of a card no longer found are left as they are.
-    Outcome outcome = settings::Apply(services.registry, set, entries);
-    if (entries.size() != read) outcome.complete = false;
+    const Outcome outcome = settings::Apply(services.registry, set, entries);
+    const bool done =
+        (outcome.complete && entries.size() == read) || Fail(kIncomplete);
     if (outcome.restart && !quiet)
       ui::AskRestart(services, family == family::kWindows95
                                    ? ui::RestartForm::Windows95
                                    : ui::RestartForm::WindowsNT);
-    return outcome.complete || Fail(kIncomplete);
+    return done;
   }
 };
 
@@ -66,8 +67,7 @@ struct Job {
 bool Run(os::Services& services, const std::string& osFamily,
          const std::vector<managed::Card>& cards, Command command,
          const std::string& path, bool quiet) {
-  Job run{services, osFamily, managed::Values(osFamily, cards),
-                    quiet};
+  Job run{services, osFamily, managed::Values(osFamily, cards), quiet};
   switch (command) {
     case Command::Export:
       return run.Export(path);

@@ -31,6 +31,8 @@ struct Row {
   const char* clock;
   // A key that will not open once the program has started.
   const char* denied = nullptr;
+  // The bytes of the restore point instead of those the start wrote.
+  const char* restorePoint = nullptr;
 };
 
 const std::string kGood = std::string(kHeader) + kDriver +
@@ -65,6 +67,17 @@ const Row kRows[] = {
      {}, "110"},
     {"restore answered No", "/restore", nullptr, {os::Answer::No}, 1,
      {"Restore the settings from before Kvartune's first change?"}, nullptr},
+    {"restore", "/restore", nullptr, {os::Answer::Yes}, 0,
+     {"Restore the settings from before Kvartune's first change?"}, nullptr},
+    {"a restore point with a card since removed", "/restore", nullptr, {os::Answer::Yes}, 1,
+     {"Restore the settings from before Kvartune's first change?",
+      "Some settings could not be written."},
+     nullptr, nullptr, kOtherCard.c_str()},
+    {"a damaged restore point", "/restore", nullptr, {os::Answer::Yes}, 1,
+     {"Restore the settings from before Kvartune's first change?",
+      "C:\\WINDOWS\\KVARTUNE.REG, line 1: not a REGEDIT4 registry file. "
+      "Nothing was restored."},
+     nullptr, nullptr, "MZ"},
     {"usage", "/export", nullptr, {}, 1, {kUsageMessage}, nullptr},
     {"unreadable cards", "/restore", nullptr, {}, 1,
      {"The registry cannot be read."}, nullptr, "Enum\\PCI"},
@@ -121,6 +134,8 @@ TEST(SettingsCommand, SaysWhatItDidAndChangesNothingWhenRefused) {
     if (row.file != nullptr && *row.file == '\0')
       pc.files.readOnly.insert("C:\\in.reg");
     if (row.denied != nullptr) pc.registry.Deny(Machine::kMachine, row.denied);
+    if (row.restorePoint != nullptr)
+      pc.files.contents["C:\\WINDOWS\\KVARTUNE.REG"] = row.restorePoint;
     pc.shell.answers.assign(row.answers.begin(), row.answers.end());
     const std::string before = pc.registry.Dump();
 
