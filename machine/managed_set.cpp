@@ -17,7 +17,8 @@ constexpr std::size_t kLongestText = 260;
 std::vector<const char*> Joined(
     std::initializer_list<std::vector<const char*>> parts) {
   std::vector<const char*> all;
-  for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+  for (const auto& part : parts)
+    all.insert(all.end(), part.begin(), part.end());
   return all;
 }
 
@@ -48,11 +49,10 @@ void AddCard95(std::vector<Value>& set, const std::string& driver) {
 }
 
 void AddCardNT(std::vector<Value>& set, const std::string& device) {
-  Add(set, os::kMachine, device, {kGraphicsClocking, kMemClocking},
-      Form::Dword, true);
+  Add(set, os::kMachine, device, {kGraphicsClocking, kMemClocking}, Form::Dword,
+      true);
   Add(set, os::kMachine, device, {kMemLatency}, Form::Dword);
-  Add(set, os::kMachine, device, Joined({{kLDelay}, kGammaValues}),
-      Form::Text);
+  Add(set, os::kMachine, device, Joined({{kLDelay}, kGammaValues}), Form::Text);
   for (const Group& group : kVendorGroups)
     if (*group.suffix != '\0')
       Add(set, os::kMachine, device + group.suffix, group.names, Form::Text);
@@ -65,9 +65,8 @@ const std::vector<const char*> kGammaValues = {kRedGamma, kGreenGamma,
 const std::vector<const char*> kD3DSwitchValues = {kSwapInterval, kAntiAlias,
                                                    kOverlayMode, kAutoMipmap};
 const std::vector<const char*> kGlideSwitchValues = {
-    kGlideShamelessPlug, kGlideSwapInterval, kGlideTmuMemSize,
-    kGlideAllocColor,    kGlideLodDither,    kGlideEmulRush,
-    kGlideNoSplash};
+    kGlideShamelessPlug, kGlideSwapInterval, kGlideTmuMemSize, kGlideAllocColor,
+    kGlideLodDither,     kGlideEmulRush,     kGlideNoSplash};
 const std::vector<Group> kVendorGroups = {
     {"", Joined({kGammaValues, {kLDelay}})},
     {kD3DSubkey, Joined({kGammaValues, kD3DSwitchValues})},

@@ -15,12 +15,15 @@ std::string LastPart(const std::string& path) {
 
 std::vector<managed::Card> Cards95(os::Registry& registry, long& failure) {
   std::vector<managed::Card> cards;
-  for (const std::string& device : PeekSubkeys(registry, names::kPciEnum, failure)) {
+  for (const std::string& device :
+       PeekSubkeys(registry, names::kPciEnum, failure)) {
     if (!IsBansheeDevice(device)) continue;
     const std::string deviceKey = std::string(names::kPciEnum) + "\\" + device;
-    for (const std::string& instance : PeekSubkeys(registry, deviceKey, failure)) {
+    for (const std::string& instance :
+         PeekSubkeys(registry, deviceKey, failure)) {
       const std::string key = deviceKey + "\\" + instance;
-      const std::string driver = PeekText(registry, key, names::kPciDriver, failure);
+      const std::string driver =
+          PeekText(registry, key, names::kPciDriver, failure);
       if (driver.empty()) continue;
       const std::string driverKey = names::kClassRoot + driver;
       if (PeekText(registry, driverKey, names::kDriverDescription, failure) ==

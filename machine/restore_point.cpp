@@ -11,8 +11,8 @@ void TakeRestorePoint(os::Services& services, const std::string& osFamily,
   const std::string path = RestorePointPath(services.system);
   if (services.files.Exists(path)) return;
   std::vector<regedit::Entry> entries;
-  if (!settings::Snapshot(services.registry,
-                          managed::Values(osFamily, cards), entries))
+  if (!settings::Snapshot(services.registry, managed::Values(osFamily, cards),
+                          entries))
     return;
   services.files.WriteBytes(path, regedit::Write(entries), false);
 }

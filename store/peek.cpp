@@ -28,21 +28,15 @@ std::vector<std::string> PeekNames(os::Registry& registry,
                                    const std::string& path, long& failure,
                                    NextName next) {
   std::vector<std::string> names;
-  Note(WithExistingKey(registry, os::kMachine, path,
-                       [&](os::KeyHandle key) {
-                         char name[kNameBufferSize];
-                         long result = os::error::kSuccess;
-                         for (std::uint32_t index = 0;
-                              (result = next(key, index, name)) ==
-                              os::error::kSuccess;
-                              ++index)
-                           names.emplace_back(name,
-                                              strnlen(name, kNameBufferSize));
-                         return result == os::error::kNoMoreItems
-                                    ? os::error::kSuccess
-                                    : result;
-                       }),
-       failure);
+  const auto list = [&](os::KeyHandle key) {
+    char name[kNameBufferSize];
+    std::uint32_t index = 0;
+    long result;
+    while ((result = next(key, index++, name)) == os::error::kSuccess)
+      names.emplace_back(name, strnlen(name, kNameBufferSize));
+    return result == os::error::kNoMoreItems ? os::error::kSuccess : result;
+  };
+  Note(WithExistingKey(registry, os::kMachine, path, list), failure);
   return names;
 }
 
@@ -55,8 +49,8 @@ long PeekValue(os::Registry& registry, os::Root root, const std::string& path,
     long result = registry.QueryValue(key, name, &value.type, nullptr, size);
     if (result != os::error::kSuccess) return result;
     value.bytes.assign(size, 0);
-    result = registry.QueryValue(key, name, &value.type, value.bytes.data(),
-                                 size);
+    result =
+        registry.QueryValue(key, name, &value.type, value.bytes.data(), size);
     value.bytes.resize(size < value.bytes.size() ? size : value.bytes.size());
     return result;
   });

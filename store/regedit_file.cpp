@@ -267,8 +267,8 @@ bool Read(const std::string& text, std::vector<Entry>& entries,
       inKey = true;
       continue;
     }
-    const bool absent = line.compare(0, 2, ";\"") == 0 ||
-                        line.compare(0, 2, ";@") == 0;
+    const bool absent =
+        line.compare(0, 2, ";\"") == 0 || line.compare(0, 2, ";@") == 0;
     if (line[0] == ';' && !absent) continue;
     if (!inKey) return fail(number, "value before any key");
     // A hex list goes on in the lines that the one before ends with "\".

@@ -109,11 +109,10 @@ TEST(Windows98Settings, ImportBringsBackTheExportAndRefusesForeignFiles) {
   EXPECT_EQ(atExport, ManagedKeys(driver, false));
 
   const std::string crafted = "C:\\kvt-crafted.reg";
-  WriteFileBytes(crafted,
-                 "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\" + driver +
-                     "\\D3D]\r\n\"SSTH3_ANTIALIAS\"=\"0\"\r\n\r\n"
-                     "[HKEY_LOCAL_MACHINE\\" + kRun +
-                     "]\r\n\"other\"=\"C:\\\\other.exe\"\r\n");
+  WriteFileBytes(crafted, "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\" + driver +
+                              "\\D3D]\r\n\"SSTH3_ANTIALIAS\"=\"0\"\r\n\r\n"
+                              "[HKEY_LOCAL_MACHINE\\" +
+                              kRun + "]\r\n\"other\"=\"C:\\\\other.exe\"\r\n");
   {
     ProgramRun run(ProgramPath(), "/import " + crafted);
     ExpectMessageAndPressOk(
