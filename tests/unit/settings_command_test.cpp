@@ -69,7 +69,8 @@ const Row kRows[] = {
      {"Restore the settings from before Kvartune's first change?"}, nullptr},
     {"restore", "/restore", nullptr, {os::Answer::Yes}, 0,
      {"Restore the settings from before Kvartune's first change?"}, nullptr},
-    {"a restore point with a card since removed", "/restore", nullptr, {os::Answer::Yes}, 1,
+    {"a restore point with a card since removed", "/restore", nullptr,
+     {os::Answer::Yes}, 1,
      {"Restore the settings from before Kvartune's first change?",
       "Some settings could not be written."},
      nullptr, nullptr, kOtherCard.c_str()},
@@ -139,7 +140,8 @@ TEST(SettingsCommand, SaysWhatItDidAndChangesNothingWhenRefused) {
     pc.shell.answers.assign(row.answers.begin(), row.answers.end());
     const std::string before = pc.registry.Dump();
 
-    EXPECT_EQ(row.exitCode, CTweakApp(pc.services, pc.sheet).RunCommand(row.tail));
+    EXPECT_EQ(row.exitCode,
+              CTweakApp(pc.services, pc.sheet).RunCommand(row.tail));
     std::vector<std::string> shown;
     for (const fakes::ShownMessage& message : pc.shell.messages)
       shown.push_back(message.text);

@@ -140,14 +140,11 @@ TEST_F(TweakSheetTest, SettingsCommandsAskForTheirFileOrTheirQuestion) {
   EXPECT_EQ(0u, files.contents.count("C:\\s.reg"));
   sheet.chosenFile = "C:\\s.reg";
   EXPECT_TRUE(tweak.OnCommand(ID_SETTINGS_EXPORT));
-  registry.PutText(kMachine,
-                   "System\\CurrentControlSet\\Services\\Class\\Display\\0000",
-                   "SSTH3_LDELAY", "1");
+  const std::string driver =
+      "System\\CurrentControlSet\\Services\\Class\\Display\\0000";
+  registry.PutText(kMachine, driver, "SSTH3_LDELAY", "1");
   EXPECT_TRUE(tweak.OnCommand(ID_SETTINGS_IMPORT));
-  EXPECT_FALSE(registry.Get(kMachine,
-                            "System\\CurrentControlSet\\Services\\Class\\"
-                            "Display\\0000",
-                            "SSTH3_LDELAY"));
+  EXPECT_FALSE(registry.Get(kMachine, driver, "SSTH3_LDELAY"));
   shell.answers = {os::Answer::No};
   EXPECT_TRUE(tweak.OnCommand(ID_SETTINGS_RESTORE));
   EXPECT_EQ((std::vector<std::string>{"save dialog", "save dialog",
