@@ -32,8 +32,9 @@ struct Job {
 
   bool Export(const std::string& path) {
     std::vector<regedit::Entry> entries;
-    if (!Snapshot(services.registry, set, entries) ||
-        !services.files.WriteBytes(path, regedit::Write(entries), true))
+    if (!Snapshot(services.registry, set, entries))
+      return Fail(kCannotReadRegistry);
+    if (!services.files.WriteBytes(path, regedit::Write(entries), true))
       return Fail(path + kCannotWrite);
     return true;
   }
