@@ -47,18 +47,11 @@ const std::string kOtherCard = std::string(kHeader) +
                                "\"SSTH3_LDELAY\"=\"1\"\r\n";
 const std::string kTextSize =
     std::string(kHeader) + kDriver + "\\DEFAULT]\r\n\"memSize\"=\"8\"\r\n";
-const std::string kByte = std::string(kHeader) +
-                          "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\DirectDraw"
-                          "]\r\n\"EmulationOnly\"=hex:01\r\n";
 const std::string kOpenQuote =
     std::string(kHeader) + kDriver + "]\r\n\"SSTH3_LDELAY\"=\"1\r\n";
-const std::string kBadNumber =
-    std::string(kHeader) + kDriver + "\\DEFAULT]\r\n\"memSize\"=dword:1g\r\n";
 const std::string kNoKey = std::string(kHeader) + "\"SSTH3_LDELAY\"=\"1\"\r\n";
 const std::string kOtherRoot =
     std::string(kHeader) + "[HKEY_CLASSES_ROOT\\.reg]\r\n@=\"x\"\r\n";
-const std::string kKeyDeletion = std::string(kHeader) + "[-" + (kDriver + 1) +
-                                 "]\r\n";
 
 const Row kRows[] = {
     {"import", "/import C:\\in.reg", kGood.c_str(), {}, 0,
@@ -82,8 +75,6 @@ const Row kRows[] = {
     {"usage", "/export", nullptr, {}, 1, {kUsageMessage}, nullptr},
     {"unreadable cards", "/restore", nullptr, {}, 1,
      {"The registry cannot be read."}, nullptr, "Enum\\PCI"},
-    {"two commands", "/restore /import C:\\in.reg", kGood.c_str(), {}, 1,
-     {kUsageMessage}, nullptr},
     {"missing file", "/import C:\\none.reg", nullptr, {}, 1,
      {"C:\\none.reg cannot be read."}, nullptr},
     {"missing file, quiet", "/quiet /import C:\\none.reg", nullptr, {}, 1, {},
@@ -91,9 +82,6 @@ const Row kRows[] = {
     {"read-only export", "/export C:\\in.reg", "", {}, 1,
      {"C:\\in.reg cannot be written."}, nullptr},
     {"not a registry file", "/import C:\\in.reg", "MZ\x90", {}, 1,
-     {kRefused + "1: not a REGEDIT4 registry file" + kNothing}, nullptr},
-    {"a later format", "/import C:\\in.reg",
-     "Windows Registry Editor Version 5.00\r\n", {}, 1,
      {kRefused + "1: not a REGEDIT4 registry file" + kNothing}, nullptr},
     {"another program's start-up entry", "/import C:\\in.reg", kRunKey.c_str(),
      {}, 1,
@@ -109,19 +97,11 @@ const Row kRows[] = {
      {kRefused + "4: \"memSize\" is of a type or size Kvartune does not write" +
       kNothing},
      nullptr},
-    {"one byte for a number", "/import C:\\in.reg", kByte.c_str(), {}, 1,
-     {kRefused + "4: \"EmulationOnly\" is of a type or size Kvartune does not "
-                 "write" + kNothing},
-     nullptr},
     {"open quote", "/import C:\\in.reg", kOpenQuote.c_str(), {}, 1,
-     {kRefused + "4: malformed value line" + kNothing}, nullptr},
-    {"bad number", "/import C:\\in.reg", kBadNumber.c_str(), {}, 1,
      {kRefused + "4: malformed value line" + kNothing}, nullptr},
     {"value before any key", "/import C:\\in.reg", kNoKey.c_str(), {}, 1,
      {kRefused + "3: value before any key" + kNothing}, nullptr},
     {"another root", "/import C:\\in.reg", kOtherRoot.c_str(), {}, 1,
-     {kRefused + "3: malformed key line" + kNothing}, nullptr},
-    {"key deletion", "/import C:\\in.reg", kKeyDeletion.c_str(), {}, 1,
      {kRefused + "3: malformed key line" + kNothing}, nullptr},
 };
 
