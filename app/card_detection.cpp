@@ -1,20 +1,13 @@
 #include "app/card_detection.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "machine/banshee.h"
 #include "store/delete.h"
 #include "store/names.h"
 #include "store/registry_key.h"
 #include "store/single_value.h"
 #include "ui/app_message.h"
-
-std::string UpperCase(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
-    return static_cast<char>(std::toupper(c));
-  });
-  return text;
-}
 
 CCardDetection::CCardDetection(os::Services& services) : services_(services) {}
 

@@ -7,9 +7,6 @@
 
 inline constexpr const char kNotFoundMessage[] = "3Dfx VooDoo Banshee NOT FOUND.";
 
-// Registry names compare without regard to case.
-std::string UpperCase(std::string text);
-
 // Finds the installed Voodoo Banshee cards at start-up, records one card key
 // per card in the settings tree and removes the keys of cards that are gone.
 class CCardDetection {

@@ -1,16 +1,11 @@
 #include "app/card_detection.h"
 #include "app/version_text.h"
+#include "machine/banshee.h"
+#include "machine/managed_set.h"
 #include "store/delete.h"
 #include "store/names.h"
 #include "store/registry_key.h"
 #include "store/single_value.h"
-
-namespace {
-
-constexpr char kBansheePciId[] = "VEN_121A&DEV_0003";
-constexpr std::size_t kBansheePciIdLength = sizeof kBansheePciId - 1;
-
-}  // namespace
 
 bool CCardDetection::Detect95() {
   CRegistryKey key(services_.registry);
@@ -21,7 +16,7 @@ bool CCardDetection::Detect95() {
 
   int count = 0;
   for (const std::string& device : devices) {
-    if (device.compare(0, kBansheePciIdLength, kBansheePciId) != 0) continue;
+    if (!IsBansheeDevice(device)) continue;
     const std::string deviceKey = std::string(names::kPciEnum) + "\\" + device;
     std::vector<std::string> instances;
     if (key.ListSubkeys(os::kMachine, deviceKey, instances) !=
@@ -52,8 +47,7 @@ bool CCardDetection::Detect95() {
       ReadText(services_.registry, driverKey + names::kDefaultSubkey,
                names::kDrv, card.driver);
       DeleteValues(services_.registry, os::kMachine, driverKey,
-                   {names::kSwapInterval, names::kAntiAlias,
-                    names::kOverlayMode, names::kAutoMipmap});
+                   managed::kD3DSwitchValues);
       card.driverVersion = FileVersionText(
           services_.files, services_.system.SystemDirectory() + "\\" + card.driver,
           DriverVersionText);

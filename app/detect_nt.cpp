@@ -1,29 +1,9 @@
-#include <cstring>
-
 #include "app/card_detection.h"
 #include "app/version_text.h"
+#include "machine/banshee.h"
 #include "store/names.h"
 #include "store/registry_key.h"
 #include "store/single_value.h"
-
-namespace {
-
-constexpr char kVideoEntry[] = "\\DEVICE\\VIDEO";
-// A device link reads \REGISTRY\Machine\ and then the path below
-// HKEY_LOCAL_MACHINE.
-constexpr std::size_t kLinkPrefixLength = 18;
-// "3Dfx Voodoo Banshee" in UTF-16 little-endian with its terminating zero.
-constexpr std::uint32_t kChipTypeSize = 40;
-
-bool IsBanshee(const unsigned char* chipType) {
-  static const char kChip[] = "3Dfx Voodoo Banshee";
-  unsigned char expected[kChipTypeSize] = {};
-  for (std::size_t i = 0; i < sizeof kChip - 1; ++i)
-    expected[2 * i] = static_cast<unsigned char>(kChip[i]);
-  return std::memcmp(chipType, expected, kChipTypeSize) == 0;
-}
-
-}  // namespace
 
 bool CCardDetection::DetectNT() {
   CRegistryKey key(services_.registry);
@@ -34,14 +14,13 @@ bool CCardDetection::DetectNT() {
   for (const std::string& entry : entries) {
     std::string link;
     ReadText(services_.registry, names::kVideoDeviceMap, entry, link);
-    if (UpperCase(entry).find(kVideoEntry) == std::string::npos) continue;
-    // A link too short to hold its prefix names no device.
-    if (link.size() <= kLinkPrefixLength) continue;
-
+    if (!IsVideoEntry(entry)) continue;
     Card card;
+    card.devicePath = DevicePathOfLink(link);
+    // A link too short to hold its prefix names no device.
+    if (card.devicePath.empty()) continue;
     card.description = kNotAvailable;
     card.revision = kNotAvailable;
-    card.devicePath = UpperCase(link).substr(kLinkPrefixLength);
     unsigned char chipType[kChipTypeSize] = {};
     std::uint32_t chipTypeSize = kChipTypeSize;
     long chipResult = os::error::kFileNotFound;
@@ -50,7 +29,7 @@ bool CCardDetection::DetectNT() {
       key.QueryText(names::kDeviceDescription, card.description);
       key.Close();
     }
-    if (chipResult != os::error::kSuccess || !IsBanshee(chipType)) continue;
+    if (chipResult != os::error::kSuccess || !IsBansheeChip(chipType)) continue;
     ++count;
 
     // The driver's service key holds the device key.

@@ -1,6 +1,7 @@
 #include <windows.h>
 #include <prsht.h>
 
+#include "app/command_line.h"
 #include "app/tweak_app.h"
 #include "os/win32/win32_display.h"
 #include "os/win32/win32_files.h"
@@ -10,7 +11,7 @@
 #include "os/win32/win32_system.h"
 #include "ui/win32/win32_sheet.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandTail, int) {
   os::Win32Registry registry;
   os::Win32System system;
   os::Win32Files files;
@@ -21,6 +22,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   ui::Win32Sheet sheet(instance);
 
   CTweakApp app(services, sheet);
+  const std::string tail = commandTail != nullptr ? commandTail : "";
+  if (ParseCommandLine(tail).command) return app.RunCommand(tail);
   if (!app.StartUp()) return 0;
 
   // The message loop lives as long as the main window.

@@ -1,7 +1,10 @@
 #include "app/tweak_app.h"
 
 #include "app/card_detection.h"
+#include "app/command_line.h"
 #include "machine/os_family.h"
+#include "machine/present_cards.h"
+#include "machine/restore_point.h"
 #include "res/resource.h"
 #include "store/flags.h"
 #include "store/names.h"
@@ -21,6 +24,8 @@ bool CTweakApp::StartUp() {
 
   family_ = OsFamily(services_.system);
   CCardDetection detection(services_);
+  std::vector<managed::Card> cards;
+  if (family_ != family::kNonWindows) FirstRead(cards);
   if (family_ == family::kWindows95) {
     if (!detection.Detect95()) return false;
   } else if (family_ == family::kWindowsNT) {
@@ -34,4 +39,31 @@ bool CTweakApp::StartUp() {
       flags::Read(services_.registry, names::kCommon, flags::kStartMin);
   mainWindow_ = std::make_unique<CTweakSheet>(services_);
   return host_.Create(*mainWindow_, !startHidden);
+}
+
+bool CTweakApp::FirstRead(std::vector<managed::Card>& cards) {
+  bool complete = false;
+  cards = PresentCards(services_.registry, family_, complete);
+  if (complete) TakeRestorePoint(services_, family_, cards);
+  return complete;
+}
+
+// The cards are read before any window exists: under Wine the first window
+// call rebuilds the video device map that Windows NT's cards are found in.
+int CTweakApp::RunCommand(const std::string& commandTail) {
+  const CommandLine line = ParseCommandLine(commandTail);
+  family_ = OsFamily(services_.system);
+  if (family_ == family::kNonWindows) return 1;
+  std::vector<managed::Card> cards;
+  const bool read = FirstRead(cards);
+  if (!line.valid || !read) {
+    if (!line.quiet)
+      AppMessageBox(services_,
+                    line.valid ? settings::kCannotReadRegistry : kUsageMessage);
+    return 1;
+  }
+  return settings::Run(services_, family_, cards, line.action, line.path,
+                       line.quiet)
+             ? 0
+             : 1;
 }

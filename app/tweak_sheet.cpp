@@ -1,5 +1,8 @@
 #include "app/tweak_sheet.h"
 
+#include "machine/cards.h"
+#include "machine/os_family.h"
+#include "machine/settings_command.h"
 #include "res/resource.h"
 #include "store/flags.h"
 #include "store/names.h"
@@ -64,6 +67,11 @@ bool CTweakSheet::OnCommand(int id) {
       window_->RemoveTrayIcon();
       window_->Destroy();
       return true;
+    case ID_SETTINGS_EXPORT:
+    case ID_SETTINGS_IMPORT:
+    case ID_SETTINGS_RESTORE:
+      Settings(id);
+      return true;
     default:
       return false;
   }
@@ -84,6 +92,23 @@ void CTweakSheet::Open() {
   window_->SetActivePage(kInformationPage);
   window_->SetActivePage(current);
   window_->CenterAndRestore();
+}
+
+// The cards are those detection recorded at this start: under Wine the
+// video device map no longer lists them once a window exists.
+void CTweakSheet::Settings(int id) {
+  settings::Command command = settings::Command::Restore;
+  std::string path;
+  if (id != ID_SETTINGS_RESTORE) {
+    const bool exporting = id == ID_SETTINGS_EXPORT;
+    command = exporting ? settings::Command::Export : settings::Command::Import;
+    if (!window_->ChooseFile(
+            exporting ? ui::FileChoice::Save : ui::FileChoice::Open, path))
+      return;
+  }
+  const std::string family = OsFamily(services_.system);
+  settings::Run(services_, family, RecordedCards(services_.registry, family),
+                command, path, false);
 }
 
 bool CTweakSheet::TrayOn() const {

@@ -31,6 +31,8 @@ class CTweakSheet : public ui::SheetHandler {
 
  private:
   void Open();
+  // Export, Import or Restore from a menu.
+  void Settings(int id);
 
   os::Services& services_;
   CMyPage1 performance_;

@@ -32,3 +32,15 @@ std::string DevicePath(os::Registry& registry, const std::string& card) {
            path);
   return path;
 }
+
+std::vector<managed::Card> RecordedCards(os::Registry& registry,
+                                         const std::string& osFamily) {
+  std::vector<managed::Card> cards;
+  for (const std::string& card : ListCards(registry, osFamily)) {
+    const std::string base = osFamily == family::kWindows95
+                                 ? DriverKey(card)
+                                 : DevicePath(registry, card);
+    if (!base.empty()) cards.push_back({card, base});
+  }
+  return cards;
+}

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "machine/managed_set.h"
 #include "os/registry.h"
 
 // The cards that detection recorded, one card key each in the program's
@@ -20,3 +21,7 @@ std::string DriverKey(const std::string& card);
 // Windows NT: the card's device key below HKEY_LOCAL_MACHINE, as detection
 // recorded it in "DevicePath"; empty when it cannot be read.
 std::string DevicePath(os::Registry& registry, const std::string& card);
+// The recorded cards with their driver (Windows 95/98) or device (Windows
+// NT) keys; a Windows NT card without a readable device path is left out.
+std::vector<managed::Card> RecordedCards(os::Registry& registry,
+                                         const std::string& osFamily);

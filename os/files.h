@@ -41,6 +41,16 @@ class Files {
   // text; false when the file will not open.
   virtual bool RewriteText(const std::string& path,
                            const std::string& text) = 0;
+
+  // The whole file byte for byte; false when it will not open for reading
+  // or holds more than `longest` bytes.
+  virtual bool ReadBytes(const std::string& path, std::size_t longest,
+                         std::string& bytes) = 0;
+  // Makes the file hold exactly these bytes: only a new file, unless
+  // `replace` allows an existing one to be overwritten. A file that could not
+  // be written whole is removed again. False when nothing was written.
+  virtual bool WriteBytes(const std::string& path, const std::string& bytes,
+                          bool replace) = 0;
 };
 
 }  // namespace os

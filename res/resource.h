@@ -28,3 +28,12 @@
 
 #define ID_TRAY_OPEN 10000
 #define ID_TRAY_UNLOAD 10001
+
+// The settings commands, in the tray menu and in the main window's system
+// menu, whose commands keep their low four bits clear.
+#define ID_SETTINGS_EXPORT 10016
+#define ID_SETTINGS_IMPORT 10032
+#define ID_SETTINGS_RESTORE 10048
+#define KVT_MENU_EXPORT "Export settings..."
+#define KVT_MENU_IMPORT "Import settings..."
+#define KVT_MENU_RESTORE "Restore..."

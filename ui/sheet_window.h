@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace ui {
 
 // The id of the program's one tray icon.
@@ -9,6 +11,8 @@ inline constexpr unsigned kTrayIconId = 100;
 // destroys all four of them (OK, Cancel, Help, Apply Now) when it is made,
 // but Enter and Esc still reach the sheet as OK and Cancel.
 enum class SheetButton { Ok, Cancel };
+
+enum class FileChoice { Save, Open };
 
 // The main window as the sheet's logic sees it.
 class SheetWindow {
@@ -32,6 +36,9 @@ class SheetWindow {
   virtual void CenterAndRestore() = 0;
   // Presses one of the property sheet's own buttons.
   virtual void PressButton(SheetButton button) = 0;
+  // The standard dialog that names a registry file to save or to open;
+  // false when the user cancelled it.
+  virtual bool ChooseFile(FileChoice choice, std::string& path) = 0;
 };
 
 }  // namespace ui

@@ -93,4 +93,38 @@ bool Win32Files::RewriteText(const std::string& path, const std::string& text) {
   return WriteTextStream(path, "w+t", text);
 }
 
+bool Win32Files::ReadBytes(const std::string& path, std::size_t longest,
+                           std::string& bytes) {
+  const HANDLE file =
+      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const DWORD size = GetFileSize(file, nullptr);
+  bool read = size != INVALID_FILE_SIZE && size <= longest;
+  if (read) {
+    bytes.assign(size, '\0');
+    DWORD count = 0;
+    read = size == 0 || (ReadFile(file, &bytes[0], size, &count, nullptr) &&
+                         count == size);
+  }
+  CloseHandle(file);
+  return read;
+}
+
+bool Win32Files::WriteBytes(const std::string& path, const std::string& bytes,
+                            bool replace) {
+  const HANDLE file = CreateFileA(
+      path.c_str(), GENERIC_WRITE, 0, nullptr,
+      replace ? CREATE_ALWAYS : CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const DWORD size = static_cast<DWORD>(bytes.size());
+  const bool whole =
+      size == 0 || (WriteFile(file, bytes.data(), size, &written, nullptr) &&
+                    written == size);
+  CloseHandle(file);
+  if (!whole) DeleteFileA(path.c_str());
+  return whole;
+}
+
 }  // namespace os

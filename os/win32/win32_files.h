@@ -14,6 +14,10 @@ class Win32Files : public Files {
                       std::vector<std::string>& reads) override;
   bool AppendText(const std::string& path, const std::string& text) override;
   bool RewriteText(const std::string& path, const std::string& text) override;
+  bool ReadBytes(const std::string& path, std::size_t longest,
+                 std::string& bytes) override;
+  bool WriteBytes(const std::string& path, const std::string& bytes,
+                  bool replace) override;
 };
 
 }  // namespace os

@@ -1,3 +1,4 @@
+#include "machine/managed_set.h"
 #include "pages/display/my_page3.h"
 
 #include "machine/cards.h"
@@ -15,14 +16,11 @@
 
 namespace {
 
-constexpr const char* kDepths[] = {"8", "16", "24", "32"};
-constexpr const char* kGammaNames[ui::kChannels] = {
-    names::kRedGamma, names::kGreenGamma, names::kBlueGamma};
 
 // A size's mode key at one depth of a card's Windows 95/98 driver.
 std::string ModeKey(const std::string& card, const std::string& depth,
                     const std::string& keyText) {
-  return DriverKey(card) + names::kModesSubkey + "\\" + depth + "\\" + keyText;
+  return managed::ModeKey(DriverKey(card), depth, keyText);
 }
 
 }  // namespace
@@ -177,7 +175,7 @@ CMyPage3::GammaTexts CMyPage3::ReadGamma(const std::string& path) {
   CRegistryKey key(services().registry);
   if (key.Open(os::kMachine, path) == os::error::kSuccess) {
     for (int channel = 0; channel < ui::kChannels; ++channel)
-      key.QueryText(kGammaNames[channel], texts[channel]);
+      key.QueryText(managed::kGammaValues[channel], texts[channel]);
     key.Close();
   }
   return texts;
@@ -187,7 +185,7 @@ void CMyPage3::WriteGamma(const std::string& path) {
   CRegistryKey key(services().registry);
   if (key.Open(os::kMachine, path) != os::error::kSuccess) return;
   for (int channel = 0; channel < ui::kChannels; ++channel)
-    key.SetText(kGammaNames[channel], gamma_.Stored(channel));
+    key.SetText(managed::kGammaValues[channel], gamma_.Stored(channel));
   key.Close();
 }
 
@@ -259,7 +257,7 @@ std::vector<std::string> CMyPage3::TargetCards() const {
 
 void CMyPage3::WriteRowText(const std::string& card, const std::string& keyText,
                             const std::string& text) {
-  for (const char* depth : kDepths)
+  for (const char* depth : managed::kModeDepths)
     WriteText(services().registry, ModeKey(card, depth, keyText),
               names::kRefreshRate, text);
 }

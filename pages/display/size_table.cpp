@@ -1,7 +1,5 @@
 #include "pages/display/size_table.h"
 
-#include <cstdio>
-
 #include "pages/display/mode_texts.h"
 #include "res/controls.h"
 #include "store/names.h"
@@ -18,9 +16,7 @@ int RowOf(int width, int height) {
 }
 
 std::string KeyText(int width, int height) {
-  char text[24];
-  std::snprintf(text, sizeof text, names::kModeKeyFormat, width, height);
-  return text;
+  return managed::ModeKeyText(width, height);
 }
 
 std::string KeyText(int row) {

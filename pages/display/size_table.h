@@ -2,21 +2,14 @@
 
 #include <string>
 
+#include "machine/managed_set.h"
+
 // The fourteen screen sizes of the refresh-rate group, row 0 first: the
 // order in which every load and apply walks them.
 namespace display {
 
-inline constexpr int kRows = 14;
-
-struct Size {
-  int width;
-  int height;
-};
-
-inline constexpr Size kSizes[kRows] = {
-    {320, 200},  {320, 240},   {400, 300},   {512, 384},   {640, 400},
-    {640, 480},  {800, 600},   {1024, 768},  {1152, 864},  {1280, 1024},
-    {1600, 1200}, {1792, 1344}, {1856, 1392}, {1920, 1440}};
+inline constexpr int kRows = managed::kModeSizeCount;
+inline constexpr const managed::ModeSize (&kSizes)[kRows] = managed::kModeSizes;
 
 // The row's refresh list and its label.
 int ListId(int row);

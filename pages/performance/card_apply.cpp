@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "machine/managed_set.h"
 #include "pages/performance/switches.h"
 #include "store/delete.h"
 #include "store/flags.h"
@@ -11,9 +12,6 @@
 
 namespace performance {
 namespace {
-
-constexpr const char* kGammaNames[ui::kChannels] = {
-    names::kRedGamma, names::kGreenGamma, names::kBlueGamma};
 
 std::string ClockText(std::uint32_t clock) { return std::to_string(clock); }
 
@@ -73,7 +71,7 @@ void ApplySwitches(os::Registry& registry, os::Root root,
     if (const char* text = Written(*box, checked)) key.SetText(box->name, text);
   if (gammas == nullptr) return;
   for (int channel = 0; channel < ui::kChannels; ++channel)
-    key.SetText(kGammaNames[channel], (*gammas)[channel]);
+    key.SetText(managed::kGammaValues[channel], (*gammas)[channel]);
 }
 
 SwitchStates D3DStates(const Choices& choices) {

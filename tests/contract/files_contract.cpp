@@ -72,6 +72,26 @@ TEST_P(FilesContract, AReadOnlyFileOpensForNoTextStreamButCopies) {
   EXPECT_EQ("rem locked\r\n", place_->Bytes(path));
   EXPECT_TRUE(files.CopyIfAbsent(path, place_->Path("copy.kvt")));
   EXPECT_EQ("rem locked\r\n", place_->Bytes(place_->Path("copy.kvt")));
+  EXPECT_FALSE(files.WriteBytes(path, "x", true));
+  std::string bytes;
+  EXPECT_TRUE(files.ReadBytes(path, 100, bytes));
+  EXPECT_EQ("rem locked\r\n", bytes);
+}
+
+TEST_P(FilesContract, WholeFilesAreByteForByteAndNewOnlyUnlessReplaced) {
+  os::Files& files = place_->files();
+  const std::string path = place_->Path("settings.reg");
+  std::string bytes;
+  EXPECT_FALSE(files.ReadBytes(path, 100, bytes));
+  const std::string text("a\r\nb\n\x1a\0c", 8);
+  ASSERT_TRUE(files.WriteBytes(path, text, false));
+  EXPECT_EQ(text, place_->Bytes(path));
+  EXPECT_FALSE(files.WriteBytes(path, "other", false));
+  ASSERT_TRUE(files.ReadBytes(path, 8, bytes));
+  EXPECT_EQ(text, bytes);
+  EXPECT_FALSE(files.ReadBytes(path, 7, bytes));
+  ASSERT_TRUE(files.WriteBytes(path, "", true));
+  EXPECT_EQ("", place_->Bytes(path));
 }
 
 TEST_P(FilesContract, TheCopyNeverOverwrites) {

@@ -49,6 +49,14 @@ void SettleDisplayDevices() {
   (void)settled;
 }
 
+testing::AssertionResult RunRegedit(const std::string& arguments) {
+  ProgramRun regedit(WindowsFolderOfThisProcess() + "\\regedit.exe", arguments);
+  if (!regedit.WaitForExit())
+    return testing::AssertionFailure()
+           << "regedit " << arguments << " did not finish";
+  return testing::AssertionSuccess();
+}
+
 // Imports the profiles in order, after the clean slate when asked for.
 testing::AssertionResult Import(std::initializer_list<const char*> profiles,
                                 bool afterCleanSlate) {
@@ -60,11 +68,7 @@ testing::AssertionResult Import(std::initializer_list<const char*> profiles,
       return testing::AssertionFailure() << "no machine profile " << path;
     arguments += " \"" + path + "\"";
   }
-  ProgramRun regedit(WindowsFolderOfThisProcess() + "\\regedit.exe", arguments);
-  if (!regedit.WaitForExit())
-    return testing::AssertionFailure()
-           << "regedit " << arguments << " did not finish";
-  return testing::AssertionSuccess();
+  return RunRegedit(arguments);
 }
 
 std::string ProfileVersion() {
@@ -92,10 +96,19 @@ ProgramView Probe() {
 
 }  // namespace
 
+testing::AssertionResult ImportRegistryFile(const std::string& path) {
+  return RunRegedit("/s \"" + path + "\"");
+}
+
+std::string RestorePointFile() {
+  return WindowsFolderOfThisProcess() + "\\KVARTUNE.REG";
+}
+
 testing::AssertionResult SeedMachine(
     std::initializer_list<const char*> profiles) {
   SettleDisplayDevices();
   RemoveCopiedFiles();
+  DeleteFileA(RestorePointFile().c_str());
   return Import(profiles, true);
 }
 

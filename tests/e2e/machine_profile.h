@@ -17,6 +17,10 @@ namespace e2e {
 testing::AssertionResult SeedMachine(
     std::initializer_list<const char*> profiles);
 
+// The program's restore point, which the clean slate removes.
+std::string RestorePointFile();
+// Imports a registry file with Wine's regedit, as a double-click does.
+testing::AssertionResult ImportRegistryFile(const std::string& path);
 // Imports profiles over the machine as it is. Each program's first display
 // query makes Wine rebuild HARDWARE\DEVICEMAP\VIDEO without the entries of
 // the profiles: a Windows NT machine gets its map back this way before the

@@ -84,9 +84,9 @@ std::string Where(const std::string& key, const std::string& name,
          name + "\"";
 }
 
-void Collect(const std::string& key, const std::string& relative,
+void Collect(HKEY root, const std::string& key, const std::string& relative,
              std::map<std::string, std::string>& snapshot) {
-  const ReadKey opened(key);
+  const ReadKey opened(key, root);
   snapshot[relative + "\\"] = "";
   for (const std::string& name : opened.ValueNames()) {
     DWORD type = 0;
@@ -95,7 +95,7 @@ void Collect(const std::string& key, const std::string& relative,
     snapshot[relative + "\\" + name] = Describe(type, bytes);
   }
   for (const std::string& subkey : opened.SubkeyNames())
-    Collect(key + "\\" + subkey, relative + "\\" + subkey, snapshot);
+    Collect(root, key + "\\" + subkey, relative + "\\" + subkey, snapshot);
 }
 
 testing::AssertionResult HasValue(const std::string& key,
@@ -166,9 +166,10 @@ std::set<std::string> SubkeyNames(const std::string& key) {
   return ReadKey(key).SubkeyNames();
 }
 
-std::map<std::string, std::string> TreeSnapshot(const std::string& key) {
+std::map<std::string, std::string> TreeSnapshot(const std::string& key,
+                                                HKEY root) {
   std::map<std::string, std::string> snapshot;
-  if (ReadKey(key).Exists()) Collect(key, "", snapshot);
+  if (ReadKey(key, root).Exists()) Collect(root, key, "", snapshot);
   return snapshot;
 }
 

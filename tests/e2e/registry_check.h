@@ -47,6 +47,7 @@ std::set<std::string> SubkeyNames(const std::string& key);
 // Every key and value below a key, by path relative to it: a key as
 // "path\" with an empty description, a value as "path\name" with its type
 // and bytes. Two snapshots compare equal when nothing below was touched.
-std::map<std::string, std::string> TreeSnapshot(const std::string& key);
+std::map<std::string, std::string> TreeSnapshot(const std::string& key,
+                                                HKEY root = HKEY_LOCAL_MACHINE);
 
 }  // namespace e2e

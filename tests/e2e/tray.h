@@ -19,7 +19,7 @@ bool HasTrayIcon(HWND window);
 bool PostTrayMouse(HWND window, UINT mouseMessage, UINT iconId = kTrayIconId);
 
 // The tray menu's items, top to bottom.
-enum class TrayItem { Open, Unload };
+enum class TrayItem { Open, Export, Import, Restore, Unload };
 // Right-clicks the icon and, once the program shows its popup menu, chooses
 // an item with the arrow keys and Enter. False when no menu appeared.
 bool ChooseFromTrayMenu(HWND window, TrayItem item);

@@ -66,6 +66,20 @@ class FakeFiles : public os::Files {
     return true;
   }
 
+  bool ReadBytes(const std::string& path, std::size_t longest,
+                 std::string& bytes) override {
+    auto file = contents.find(path);
+    if (file == contents.end() || file->second.size() > longest) return false;
+    bytes = file->second;
+    return true;
+  }
+  bool WriteBytes(const std::string& path, const std::string& bytes,
+                  bool replace) override {
+    if (readOnly.count(path) == 1 || (!replace && Exists(path))) return false;
+    contents[path] = bytes;
+    return true;
+  }
+
   std::map<std::string, std::optional<os::FixedVersion>> files;
   std::map<std::string, std::string> contents;
   std::set<std::string> readOnly;

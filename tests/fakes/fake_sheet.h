@@ -57,6 +57,13 @@ class FakeSheet : public ui::SheetHost, public ui::SheetWindow {
     echoing = false;
   }
 
+  bool ChooseFile(ui::FileChoice choice, std::string& path) override {
+    calls.push_back(choice == ui::FileChoice::Save ? "save dialog"
+                                                   : "open dialog");
+    path = chosenFile;
+    return !chosenFile.empty();
+  }
+
   static constexpr int kOk = 1;      // IDOK
   static constexpr int kCancel = 2;  // IDCANCEL
 
@@ -66,6 +73,8 @@ class FakeSheet : public ui::SheetHost, public ui::SheetWindow {
   bool destroyed = false;
   bool trayIcon = false;
   int activePage = 0;
+  // What the file dialogs answer; empty: the user cancels.
+  std::string chosenFile;
   ui::SheetHandler* handler = nullptr;
   std::vector<std::string> calls;
   std::vector<int> posted;

@@ -12,6 +12,11 @@
 
 #include "app/card_detection.h"
 #include "app/tweak_app.h"
+#include "machine/banshee.h"
+#include "machine/os_family.h"
+#include "machine/present_cards.h"
+#include "machine/restore_point.h"
+#include "machine/settings_file.h"
 #include "fakes/failing_registry.h"
 #include "machine.h"
 #include "page_fixture.h"
@@ -54,6 +59,15 @@ void Seed(Machine& pc, bool nt) {
                       "4.06.00.0318");
   pc.registry.PutKey(kMachine,
                      "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\run");
+}
+
+void ExpectManaged(Machine& pc, const std::string& before,
+                   const std::string& after);
+
+std::vector<managed::Value> ManagedSet(Machine& pc) {
+  const std::string family = OsFamily(pc.system);
+  bool complete = false;
+  return managed::Values(family, PresentCards(pc.registry, family, complete));
 }
 
 bool Start(os::Services& services, fakes::FakeSheet& sheet) {
@@ -110,8 +124,19 @@ TEST(RegistryFailure, EveryCallOfAStart) {
   for (bool nt : {false, true}) {
     Machine clean;
     Seed(clean, nt);
+    const std::string seeded = clean.registry.Dump();
     Start(clean.services, clean.sheet);
     const std::string expected = clean.registry.Dump();
+    ExpectManaged(clean, seeded, expected);
+    const std::string restorePoint = RestorePointPath(clean.system);
+    ASSERT_EQ(1u, clean.files.contents.count(restorePoint));
+    // A restore point that cannot be written changes nothing of the start.
+    Machine locked;
+    Seed(locked, nt);
+    locked.files.readOnly.insert(restorePoint);
+    EXPECT_TRUE(Start(locked.services, locked.sheet));
+    EXPECT_TRUE(locked.shell.messages.empty());
+    EXPECT_EQ(expected, locked.registry.Dump());
     const std::size_t calls = StartCalls(nt);
     ASSERT_GT(calls, 50u);
     std::printf("%s start: %zu calls, each failed in turn\n", nt ? "NT" : "98",
@@ -126,6 +151,13 @@ TEST(RegistryFailure, EveryCallOfAStart) {
         Start(services, pc.sheet);
         SCOPED_TRACE(testing::Message() << (nt ? "NT" : "98") << " call " << n
                                         << " fails with " << code);
+        // A restore point is whole or not there; a failed read that says
+        // "not found" cannot be told from a missing value.
+        if (code != os::error::kFileNotFound &&
+            pc.files.contents.count(restorePoint) == 1) {
+          EXPECT_EQ(clean.files.contents[restorePoint],
+                    pc.files.contents[restorePoint]);
+        }
         EXPECT_EQ(0u, pc.registry.OpenHandles());
         EXPECT_TRUE(Silent(pc, true));
         fakes::FakeSheet next;
@@ -259,6 +291,35 @@ void ExpectOldOrNew(const std::string& before, const std::string& applied,
   }
 }
 
+// Every value that changed outside the program's own tree is one of the
+// managed set, which the restore point keeps: a value a page or a start
+// writes or deletes without it being listed there fails here.
+void ExpectManaged(Machine& pc, const std::string& before,
+                   const std::string& after) {
+  const std::vector<managed::Value> set = ManagedSet(pc);
+  const auto old = Values(before), now = Values(after);
+  std::set<std::string> all;
+  for (const auto* values : {&old, &now})
+    for (const auto& entry : *values) all.insert(entry.first);
+  for (const std::string& entry : all) {
+    const std::size_t close = entry.find(']');
+    if (close + 1 == entry.size() ||
+        entry.rfind("[HKLM\\Software\\Quillfeld", 0) == 0 ||
+        (old.count(entry) == 1 && now.count(entry) == 1 &&
+         old.at(entry) == now.at(entry)))
+      continue;
+    const os::Root root = entry.rfind("[HKCU", 0) == 0 ? os::Root::CurrentUser
+                                                      : os::Root::LocalMachine;
+    const std::string key = UpperCase(entry.substr(6, close - 6));
+    const std::string name = UpperCase(entry.substr(close + 1));
+    bool listed = false;
+    for (const managed::Value& value : set)
+      listed = listed || (value.root == root && UpperCase(value.key) == key &&
+                          UpperCase(value.name) == name);
+    EXPECT_TRUE(listed) << entry << " changed but is not in the managed set";
+  }
+}
+
 bool OnlyMessages(const Machine& pc, const std::set<std::string>& allowed) {
   for (const fakes::ShownMessage& message : pc.shell.messages)
     if (allowed.count(message.text) == 0) return false;
@@ -292,6 +353,7 @@ TEST(PageFailure, EveryCallOfAnApply) {
         calls = failing.registry.Calls() - start;
       }
       const std::string applied = clean.registry.Dump();
+      ExpectManaged(clean, before, applied);
       ASSERT_GT(calls, 5u) << shown.name;
       std::printf("%s Apply on %s: %zu calls, each failed in turn\n",
                   shown.name, nt ? "NT" : "98", calls);
@@ -317,6 +379,97 @@ TEST(PageFailure, EveryCallOfAnApply) {
           fakes::FakeSheet sheet;
           EXPECT_TRUE(Start(pc.services, sheet));
           EXPECT_TRUE(sheet.visible || sheet.trayIcon);
+        }
+      }
+    }
+  }
+}
+
+// The managed set of the PC as a registry file.
+std::string ManagedState(Machine& pc) {
+  std::vector<regedit::Entry> entries;
+  settings::Snapshot(pc.registry, ManagedSet(pc), entries);
+  return regedit::Write(entries);
+}
+
+constexpr char kExported[] = "C:\\exported.reg";
+
+// A PC with values of the managed set that neither a user nor another tool
+// should lose to the program (the drivers', the vendor's per-user ones, the
+// user environment), changed by a first start, an export and a Performance
+// Apply of the driver's defaults; returns the state the command is to bring
+// back.
+std::string Changed(Machine& pc, bool nt, const std::string& tail) {
+  constexpr os::Root kUser = os::Root::CurrentUser;
+  const std::string base =
+      nt ? "System\\CurrentControlSet\\Services\\banshee\\Device0"
+         : "System\\CurrentControlSet\\Services\\Class\\Display\\0000";
+  if (nt) {
+    pc.UseNT();
+    pc.AddBansheeNT("\\Device\\Video0", "Device0");
+    pc.registry.PutDword(kMachine, base, "graphicsclocking", 95);
+    pc.registry.PutText(kUser, "Environment", "SSTH3_ANTIALIAS", "0");
+  } else {
+    pc.AddBanshee95("0000");
+    pc.registry.PutText(kMachine, base, "SSTH3_SWAPINTERVAL", "0");
+    pc.registry.PutText(kMachine, base + "\\DEFAULT", "grxClock", "95");
+    pc.registry.PutText(kUser, base + "\\Glide", "FX_GLIDE_NO_SPLASH", "1");
+  }
+  pc.registry.PutText(kMachine, base, "SSTH3_LDELAY", "1");
+  pc.registry.PutText(kMachine, base + "\\D3D", "SSTH3_ANTIALIAS", "0");
+  const std::string before = ManagedState(pc);
+  Start(pc.services, pc.sheet);
+  EXPECT_EQ(0, CTweakApp(pc.services, pc.sheet)
+                   .RunCommand(std::string("/export ") + kExported));
+  const std::string exported = ManagedState(pc);
+  EditedPage(kPages[1], pc.services).Apply();
+  pc.shell.messages.clear();
+  return tail.rfind("/restore", 0) == 0 ? before : exported;
+}
+
+// Without failures a restore brings back every managed value as it was
+// before the first start, and an import as it was at the export. Whatever
+// call fails, nothing crashes, no key stays open, a command that reports
+// success has done all of it, and each key and value is otherwise as before
+// or as the whole command leaves it.
+TEST(SettingsFailure, EveryCallOfARestoreAndAnImport) {
+  const std::string tails[] = {"/restore /quiet",
+                               std::string("/import ") + kExported + " /quiet"};
+  for (bool nt : {false, true}) {
+    for (const std::string& tail : tails) {
+      SCOPED_TRACE(tail + (nt ? " NT" : " 98"));
+      Machine clean;
+      const std::string target = Changed(clean, nt, tail);
+      EXPECT_TRUE(target != ManagedState(clean));
+      const std::string before = clean.registry.Dump();
+      std::size_t calls = 0;
+      {
+        Failing failing(clean);
+        os::Services services = failing.services(clean);
+        EXPECT_EQ(0, CTweakApp(services, clean.sheet).RunCommand(tail));
+        calls = failing.registry.Calls();
+      }
+      EXPECT_TRUE(target == ManagedState(clean));
+      const std::string whole = clean.registry.Dump();
+      for (long code : {os::error::kAccessDenied, os::error::kFileNotFound}) {
+        for (std::size_t n = 1; n <= calls; ++n) {
+          Machine pc;
+          Changed(pc, nt, tail);
+          Failing failing(pc);
+          failing.registry.FailCall(n, code);
+          os::Services services = failing.services(pc);
+          const int exitCode = CTweakApp(services, pc.sheet).RunCommand(tail);
+          SCOPED_TRACE(testing::Message() << "call " << n << " fails with "
+                                          << code);
+          EXPECT_EQ(0u, pc.registry.OpenHandles());
+          EXPECT_TRUE(pc.shell.messages.empty());
+          // A removal that fails with "not found" cannot be told from one of a
+          // value that is not there.
+          if (exitCode == 0 && code != os::error::kFileNotFound) {
+            EXPECT_TRUE(target == ManagedState(pc));
+          } else if (exitCode != 0) {
+            ExpectOldOrNew(before, whole, pc.registry.Dump());
+          }
         }
       }
     }

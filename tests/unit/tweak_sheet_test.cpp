@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "app/tweak_app.h"
 #include "app/tweak_sheet.h"
 #include "machine.h"
+#include "machine/settings_command.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -122,6 +125,30 @@ TEST_F(TweakSheetTest, UnloadRemovesTheIconThenDestroys) {
   EXPECT_TRUE(tweak.OnCommand(10001));
   EXPECT_EQ((std::vector<std::string>{"remove tray icon", "destroy"}),
             sheet.calls);
+}
+
+// The menus' settings commands on the cards detection recorded: Export and
+// Import name their file in a save and an open dialog, and a cancelled
+// dialog does nothing; Restore asks first.
+TEST_F(TweakSheetTest, SettingsCommandsAskForTheirFileOrTheirQuestion) {
+  AddBanshee95("0000");
+  CTweakApp app(services, sheet);
+  ASSERT_TRUE(app.StartUp());
+  ui::SheetHandler& tweak = *sheet.handler;
+  sheet.calls.clear();
+  EXPECT_TRUE(tweak.OnCommand(ID_SETTINGS_EXPORT));
+  EXPECT_EQ(0u, files.contents.count("C:\\s.reg"));
+  sheet.chosenFile = "C:\\s.reg";
+  EXPECT_TRUE(tweak.OnCommand(ID_SETTINGS_EXPORT));
+  EXPECT_EQ(1u, files.contents.count("C:\\s.reg"));
+  EXPECT_TRUE(tweak.OnCommand(ID_SETTINGS_IMPORT));
+  shell.answers = {os::Answer::No};
+  EXPECT_TRUE(tweak.OnCommand(ID_SETTINGS_RESTORE));
+  EXPECT_EQ((std::vector<std::string>{"save dialog", "save dialog",
+                                      "open dialog"}),
+            sheet.calls);
+  ASSERT_EQ(1u, shell.messages.size());
+  EXPECT_EQ(settings::kRestoreQuestion, shell.messages[0].text);
 }
 
 }  // namespace

@@ -130,13 +130,26 @@ TEST_F(Win32SheetTest, TheWindowHasTheStartUpStyleAndNoSheetButtons) {
   EXPECT_EQ(&host, static_cast<ui::Win32Sheet*>(sheet.window));
 }
 
-TEST_F(Win32SheetTest, TheSystemMenuHoldsMoveMinimizeAndClose) {
+// Move, Minimize and Close, and the settings commands, which reach the
+// sheet's handler as commands.
+TEST_F(Win32SheetTest, TheSystemMenuHoldsMoveMinimizeCloseAndTheSettings) {
   Create(true);
   HMENU menu = GetSystemMenu(window, FALSE);
   for (UINT kept : {SC_MOVE, SC_MINIMIZE, SC_CLOSE})
     EXPECT_NE(-1, int(GetMenuState(menu, kept, MF_BYCOMMAND))) << kept;
   for (UINT gone : {SC_RESTORE, SC_SIZE, SC_MAXIMIZE})
     EXPECT_EQ(-1, int(GetMenuState(menu, gone, MF_BYCOMMAND))) << gone;
+  const std::pair<UINT, const char*> settings[] = {
+      {10016, "Export settings..."},
+      {10032, "Import settings..."},
+      {10048, "Restore..."}};
+  for (const auto& [command, text] : settings) {
+    char shown[64] = {};
+    GetMenuStringA(menu, command, shown, sizeof shown, MF_BYCOMMAND);
+    EXPECT_STREQ(text, shown);
+    SendMessageA(window, WM_SYSCOMMAND, command, 0);
+  }
+  EXPECT_EQ((std::vector<int>{10016, 10032, 10048}), sheet.commands);
 }
 
 TEST_F(Win32SheetTest, PagesAreMadeWhenFirstShownAndReactivated) {

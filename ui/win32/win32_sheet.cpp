@@ -8,6 +8,7 @@
 
 #include "os/win32/system_function.h"
 #include "res/resource.h"
+#include "ui/win32/file_dialog.h"
 #include "ui/win32/page_dialog.h"
 
 namespace ui {
@@ -17,6 +18,19 @@ constexpr char kSheetProperty[] = "KvartuneSheet";
 constexpr int kApplyNowId = 12321;
 // Posted by AddTrayIcon: the icon is added once the window is up.
 constexpr UINT kAddTrayIconMessage = WM_APP;
+
+// The settings commands the system menu offers below its own items.
+struct SettingsItem {
+  UINT command;
+  const char* text;
+};
+constexpr SettingsItem kSettingsItems[] = {
+    {ID_SETTINGS_EXPORT, KVT_MENU_EXPORT},
+    {ID_SETTINGS_IMPORT, KVT_MENU_IMPORT},
+    {ID_SETTINGS_RESTORE, KVT_MENU_RESTORE},
+};
+// WM_SYSCOMMAND: the system uses a command's low four bits.
+constexpr WPARAM kSystemCommandMask = 0xFFF0;
 
 // The property sheet's creation callbacks carry no pointer of their own;
 // the one sheet being created is kept here until its window exists.
@@ -94,6 +108,9 @@ void Win32Sheet::Initialize(HWND window) {
   HMENU systemMenu = GetSystemMenu(window, FALSE);
   for (UINT command : {SC_RESTORE, SC_SIZE, SC_MAXIMIZE})
     DeleteMenu(systemMenu, command, MF_BYCOMMAND);
+  AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+  for (const SettingsItem& item : kSettingsItems)
+    AppendMenuA(systemMenu, MF_STRING, item.command, item.text);
   handler_->OnInitialize(*this);
 }
 
@@ -123,6 +140,11 @@ LRESULT Win32Sheet::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         handler_->OnClose();
         return 0;
       }
+      for (const SettingsItem& item : kSettingsItems)
+        if ((wParam & kSystemCommandMask) == item.command) {
+          handler_->OnCommand(static_cast<int>(item.command));
+          return 0;
+        }
       break;
     case WM_SIZE: {
       const LRESULT result =
@@ -254,6 +276,10 @@ void Win32Sheet::PressButton(SheetButton button) {
       PropSheet_PressButton(window_, PSBTN_CANCEL);
       break;
   }
+}
+
+bool Win32Sheet::ChooseFile(FileChoice choice, std::string& path) {
+  return ChooseRegistryFile(window_, choice, path);
 }
 
 }  // namespace ui

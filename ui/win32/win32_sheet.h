@@ -28,6 +28,7 @@ class Win32Sheet : public SheetHost, public SheetWindow {
   void SetActivePage(int index) override;
   void CenterAndRestore() override;
   void PressButton(SheetButton button) override;
+  bool ChooseFile(FileChoice choice, std::string& path) override;
 
  private:
   static int CALLBACK SheetCallback(HWND window, UINT message, LPARAM lParam);

@@ -1,0 +1,87 @@
+#include "machine/settings_command.h"
+
+#include "machine/os_family.h"
+#include "machine/restore_point.h"
+#include "machine/settings_file.h"
+#include "ui/app_message.h"
+#include "ui/restart_prompt.h"
+
+namespace settings {
+namespace {
+
+// A settings file is a few ten thousand bytes; anything far longer is not
+// one.
+constexpr std::size_t kLongestFile = 1 << 20;
+
+struct Job {
+  os::Services& services;
+  const std::string& family;
+  std::vector<managed::Value> set;
+  bool quiet;
+
+  bool Fail(const std::string& message) {
+    if (!quiet) AppMessageBox(services, message);
+    return false;
+  }
+
+  bool Refuse(const std::string& path, const regedit::Problem& problem,
+              const char* nothingDone) {
+    return Fail(path + ", line " + std::to_string(problem.line) + ": " +
+                problem.what + nothingDone);
+  }
+
+  bool Export(const std::string& path) {
+    std::vector<regedit::Entry> entries;
+    if (!Snapshot(services.registry, set, entries))
+      return Fail(kCannotReadRegistry);
+    if (!services.files.WriteBytes(path, regedit::Write(entries), true))
+      return Fail(path + kCannotWrite);
+    return true;
+  }
+
+  // Reads the whole file and checks every entry before anything is written.
+  bool Load(const std::string& path, Check check, const char* nothingDone) {
+    std::string text;
+    if (!services.files.ReadBytes(path, kLongestFile, text))
+      return Fail(path + kCannotRead);
+    std::vector<regedit::Entry> entries;
+    regedit::Problem problem;
+    if (!regedit::Read(text, entries, problem))
+      return Refuse(path, problem, nothingDone);
+    const std::size_t read = entries.size();
+    if (!Admit(set, check, entries, problem))
+      return Refuse(path, problem, nothingDone);
+    // The values of a card no longer found are left as they are.
+    const Outcome outcome = settings::Apply(services.registry, set, entries);
+    const bool done =
+        (outcome.complete && entries.size() == read) || Fail(kIncomplete);
+    if (outcome.restart && !quiet)
+      ui::AskRestart(services, family == family::kWindows95
+                                   ? ui::RestartForm::Windows95
+                                   : ui::RestartForm::WindowsNT);
+    return done;
+  }
+};
+
+}  // namespace
+
+bool Run(os::Services& services, const std::string& osFamily,
+         const std::vector<managed::Card>& cards, Command command,
+         const std::string& path, bool quiet) {
+  Job run{services, osFamily, managed::Values(osFamily, cards), quiet};
+  switch (command) {
+    case Command::Export:
+      return run.Export(path);
+    case Command::Import:
+      return run.Load(path, Check::Import, kNothingImported);
+    case Command::Restore:
+      if (!quiet && AppMessageBox(services, kRestoreQuestion,
+                                  os::Buttons::YesNo) != os::Answer::Yes)
+        return false;
+      return run.Load(RestorePointPath(services.system), Check::Restore,
+                      kNothingRestored);
+  }
+  return false;
+}
+
+}  // namespace settings

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "machine/managed_set.h"
+#include "os/services.h"
+
+// Export, Import and Restore of the managed set, from the menus and from
+// the command line.
+namespace settings {
+
+inline constexpr const char kRestoreQuestion[] =
+    "Restore the settings from before Kvartune's first change?";
+inline constexpr const char kCannotRead[] = " cannot be read.";
+inline constexpr const char kCannotWrite[] = " cannot be written.";
+inline constexpr const char kNothingImported[] = ". Nothing was imported.";
+inline constexpr const char kNothingRestored[] = ". Nothing was restored.";
+inline constexpr const char kIncomplete[] =
+    "Some settings could not be written.";
+inline constexpr const char kCannotReadRegistry[] =
+    "The registry cannot be read.";
+
+enum class Command {
+  Export,   // the managed set as it is now, to `path`
+  Import,   // a file of `path`, applied whole or not at all
+  Restore,  // the restore point
+};
+
+// Does the command for this PC's cards. Restore asks first; a failure is
+// reported with a message naming the file (and for a refused file its first
+// bad line); when a clock or the memory size changed, the restart question
+// follows. With `quiet` nothing is asked or shown and no restart is asked
+// for. True when done.
+bool Run(os::Services& services, const std::string& osFamily,
+         const std::vector<managed::Card>& cards, Command command,
+         const std::string& path, bool quiet);
+
+}  // namespace settings
