@@ -33,11 +33,11 @@ CTweakSheet::CTweakSheet(os::Services& services)
     : shell_(services.shell, *this),
       services_{services.registry, services.system, services.files, shell_,
                 services.power, services.display},
-      performance_(services),
-      option_(services),
-      display_(services),
-      configuration_(services),
-      information_(services) {}
+      performance_(services_),
+      option_(services_),
+      display_(services_),
+      configuration_(services_),
+      information_(services_) {}
 
 std::vector<ui::PropertyPage*> CTweakSheet::Pages() {
   return {&performance_, &option_, &display_, &configuration_, &information_};
