@@ -1,5 +1,7 @@
 #include "app/tweak_app.h"
 
+#include <cctype>
+
 #include "app/card_detection.h"
 #include "app/command_line.h"
 #include "machine/os_family.h"
@@ -10,13 +12,26 @@
 #include "store/names.h"
 #include "ui/app_message.h"
 
+namespace {
+
+// The single-instance mutex: the executable's base name in lower case.
+// Mutex names are case-sensitive, and Windows 95/98 may give the module
+// path in capitals (a start from a command prompt, a short 8.3 path).
+std::string MutexName(const std::string& modulePath) {
+  std::string name = ExecutableBaseName(modulePath);
+  for (char& c : name)
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return name;
+}
+
+}  // namespace
+
 CTweakApp::CTweakApp(os::Services& services, ui::SheetHost& host)
     : services_(services), host_(host) {}
 
 bool CTweakApp::StartUp() {
-  const std::string mutexName =
-      ExecutableBaseName(services_.system.ModulePath());
-  if (services_.shell.CreateNamedMutex(mutexName) ==
+  if (services_.shell.CreateNamedMutex(
+          MutexName(services_.system.ModulePath())) ==
       os::MutexState::AlreadyExisted) {
     services_.shell.RestoreWindow(KVT_TITLE);
     return false;

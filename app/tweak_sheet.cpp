@@ -15,15 +15,29 @@ constexpr int kIdCancel = 2;
 constexpr unsigned kLeftDoubleClick = 0x0203;  // WM_LBUTTONDBLCLK
 constexpr unsigned kRightButtonDown = 0x0204;  // WM_RBUTTONDOWN
 
+// Raises a flag for the life of a scope.
+class Raised {
+ public:
+  explicit Raised(bool& flag) : flag_(flag) { flag_ = true; }
+  ~Raised() { flag_ = false; }
+  Raised(const Raised&) = delete;
+  Raised& operator=(const Raised&) = delete;
+
+ private:
+  bool& flag_;
+};
+
 }  // namespace
 
 CTweakSheet::CTweakSheet(os::Services& services)
-    : services_(services),
-      performance_(services),
-      option_(services),
-      display_(services),
-      configuration_(services),
-      information_(services) {}
+    : shell_(services.shell, *this),
+      services_{services.registry, services.system, services.files, shell_,
+                services.power, services.display},
+      performance_(services_),
+      option_(services_),
+      display_(services_),
+      configuration_(services_),
+      information_(services_) {}
 
 std::vector<ui::PropertyPage*> CTweakSheet::Pages() {
   return {&performance_, &option_, &display_, &configuration_, &information_};
@@ -36,36 +50,41 @@ void CTweakSheet::OnInitialize(ui::SheetWindow& window) {
 }
 
 void CTweakSheet::OnClose() {
-  if (TrayOn())
+  if (!TrayOn())
+    Unload();
+  else if (!Busy())
     window_->Hide();
-  else
-    window_->Destroy();
 }
 
 bool CTweakSheet::OnCommand(int id) {
   // Pressing a sheet button may come back here as its command: then the
   // property sheet's own handling runs.
   if (pressing_) return false;
-  struct Pressing {
-    bool& flag;
-    explicit Pressing(bool& f) : flag(f) { flag = true; }
-    ~Pressing() { flag = false; }
-  } pressing(pressing_);
-
+  switch (id) {
+    case ID_TRAY_UNLOAD:
+      Unload();
+      return true;
+    case kIdOk:
+    case kIdCancel:
+    case ID_TRAY_OPEN:
+    case ID_SETTINGS_EXPORT:
+    case ID_SETTINGS_IMPORT:
+    case ID_SETTINGS_RESTORE:
+      if (Busy()) return true;
+      break;
+    default:
+      return false;
+  }
   switch (id) {
     case kIdOk:
-      window_->PressButton(ui::SheetButton::Ok);
+      Press(ui::SheetButton::Ok);
       return true;
     case kIdCancel:
-      window_->PressButton(ui::SheetButton::Cancel);
+      Press(ui::SheetButton::Cancel);
       window_->Hide();
       return true;
     case ID_TRAY_OPEN:
       Open();
-      return true;
-    case ID_TRAY_UNLOAD:
-      window_->RemoveTrayIcon();
-      window_->Destroy();
       return true;
     case ID_SETTINGS_EXPORT:
     case ID_SETTINGS_IMPORT:
@@ -78,11 +97,16 @@ bool CTweakSheet::OnCommand(int id) {
 }
 
 void CTweakSheet::OnTrayNotify(unsigned iconId, unsigned mouseMessage) {
-  if (iconId != ui::kTrayIconId) return;
+  if (iconId != ui::kTrayIconId || Busy()) return;
   if (mouseMessage == kLeftDoubleClick)
     window_->PostCommand(ID_TRAY_OPEN);
   else if (mouseMessage == kRightButtonDown)
     window_->ShowTrayMenu();
+}
+
+void CTweakSheet::Press(ui::SheetButton button) {
+  const Raised pressing(pressing_);
+  window_->PressButton(button);
 }
 
 // Switching to the Information page and back makes the current page run its
@@ -97,6 +121,14 @@ void CTweakSheet::Open() {
 // The cards are those detection recorded at this start: under Wine the
 // video device map no longer lists them once a window exists.
 void CTweakSheet::Settings(int id) {
+  {
+    const Raised running(settingsRunning_);
+    RunSettings(id);
+  }
+  OnQuestionsClosed();
+}
+
+void CTweakSheet::RunSettings(int id) {
   settings::Command command = settings::Command::Restore;
   std::string path;
   if (id != ID_SETTINGS_RESTORE) {
@@ -109,6 +141,21 @@ void CTweakSheet::Settings(int id) {
   const std::string family = OsFamily(services_.system);
   settings::Run(services_, family, RecordedCards(services_.registry, family),
                 command, path, false);
+}
+
+bool CTweakSheet::Busy() const { return shell_.Asking() || settingsRunning_; }
+
+void CTweakSheet::Unload() {
+  unloadWaiting_ = Busy();
+  if (unloadWaiting_) return;
+  if (TrayOn()) window_->RemoveTrayIcon();
+  window_->Destroy();
+}
+
+// The handler that asked still runs: the waiting "Unload" comes back as a
+// command once it is done and the window's own message loop runs again.
+void CTweakSheet::OnQuestionsClosed() {
+  if (unloadWaiting_ && !Busy()) window_->PostCommand(ID_TRAY_UNLOAD);
 }
 
 bool CTweakSheet::TrayOn() const {

@@ -8,12 +8,20 @@
 #include "pages/information/my_page5.h"
 #include "pages/option/my_page2.h"
 #include "pages/performance/my_page1.h"
+#include "ui/counted_shell.h"
 #include "ui/sheet_handler.h"
 
 // The main window: a modeless property sheet with the five pages, the tray
 // icon and its menu. With the tray icon on, closing only hides the window;
 // with it off, closing ends the program.
-class CTweakSheet : public ui::SheetHandler {
+//
+// While a message box of the program or the sheet's own Export, Import or
+// Restore is open, the tray's and the menus' commands reach the sheet from
+// that box's modal loop, under the handler that asked. They are held back
+// then: "Unload" (and closing, which ends the program) waits and acts once
+// the handler is done, with the question's own outcome; every other command
+// and the tray menu are ignored.
+class CTweakSheet : public ui::SheetHandler, private ui::QuestionsClosed {
  public:
   static constexpr int kInformationPage = 4;
 
@@ -30,11 +38,20 @@ class CTweakSheet : public ui::SheetHandler {
   bool TrayOn() const;
 
  private:
+  void Press(ui::SheetButton button);
   void Open();
-  // Export, Import or Restore from a menu.
+  // Export, Import or Restore from a menu, with its file dialog and
+  // messages.
   void Settings(int id);
+  void RunSettings(int id);
+  bool Busy() const;
+  // Ends the program now, or once nothing is held open.
+  void Unload();
+  void OnQuestionsClosed() override;
 
-  os::Services& services_;
+  ui::CountedShell shell_;
+  // The services with the counted shell, for the pages and the commands.
+  os::Services services_;
   CMyPage1 performance_;
   CMyPage2 option_;
   CMyPage3 display_;
@@ -43,4 +60,6 @@ class CTweakSheet : public ui::SheetHandler {
   ui::SheetWindow* window_ = nullptr;
   std::string traySetting_;
   bool pressing_ = false;
+  bool settingsRunning_ = false;
+  bool unloadWaiting_ = false;
 };

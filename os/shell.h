@@ -11,6 +11,23 @@ enum class Answer { Ok, Cancel, Yes, No };
 
 enum class MutexState { Created, AlreadyExisted, Failed };
 
+// What a message box's result answers: the ids of its own buttons (IDOK 1,
+// IDCANCEL 2, IDYES 6, IDNO 7). Any other result (0: the box could not be
+// shown, or was ended from outside, as when its owner was destroyed or a
+// WM_QUIT was waiting) is no consent: Cancel, or No for a Yes/No question.
+inline Answer AnswerOfBox(int result, Buttons buttons) {
+  switch (result) {
+    case 1:
+      return Answer::Ok;
+    case 6:
+      return Answer::Yes;
+    case 7:
+      return Answer::No;
+    default:
+      return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+  }
+}
+
 // The text of a question that answers itself: what it shows while a number
 // of whole seconds is left.
 class CountdownText {
@@ -29,8 +46,10 @@ class Shell {
   // CreateMutexA, initially owned; the handle is kept for the life of the
   // process.
   virtual MutexState CreateNamedMutex(const std::string& name) = 0;
-  // FindWindowA by caption; when found, ShowWindow(SW_RESTORE) and
-  // SetForegroundWindow. Returns whether a window was found.
+  // Finds the program's main window, the top-level property sheet with this
+  // caption (FindWindowA's caption match, without regard to case), and
+  // restores it: ShowWindow(SW_RESTORE) and SetForegroundWindow. Returns
+  // whether such a window was found.
   virtual bool RestoreWindow(const std::string& caption) = 0;
   // A modal message box owned by the active window.
   virtual Answer ShowMessage(const std::string& caption, const std::string& text,

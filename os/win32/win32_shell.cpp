@@ -9,17 +9,17 @@
 namespace os {
 namespace {
 
-Answer AnswerOf(int result) {
-  switch (result) {
-    case IDYES:
-      return Answer::Yes;
-    case IDNO:
-      return Answer::No;
-    case IDCANCEL:
-      return Answer::Cancel;
-    default:
-      return Answer::Ok;
-  }
+// The program's main window: a property sheet, that is a dialog with a tab
+// control, with the program's caption. An Explorer folder window named
+// after the program's folder has the same caption, so the caption alone
+// does not tell it apart.
+HWND FindSheet(const std::string& caption) {
+  HWND window = nullptr;
+  while ((window = FindWindowExA(nullptr, window, "#32770",
+                                 caption.c_str())) != nullptr)
+    if (FindWindowExA(window, nullptr, "SysTabControl32", nullptr) != nullptr)
+      return window;
+  return nullptr;
 }
 
 }  // namespace
@@ -44,7 +44,7 @@ MutexState Win32Shell::CreateNamedMutex(const std::string& name) {
 }
 
 bool Win32Shell::RestoreWindow(const std::string& caption) {
-  const HWND window = FindWindowA(nullptr, caption.c_str());
+  const HWND window = FindSheet(caption);
   if (window == nullptr) return false;
   ShowWindow(window, SW_RESTORE);
   SetForegroundWindow(window);
@@ -54,16 +54,19 @@ bool Win32Shell::RestoreWindow(const std::string& caption) {
 Answer Win32Shell::ShowMessage(const std::string& caption,
                                const std::string& text, Buttons buttons,
                                Icon icon) {
-  return AnswerOf(MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(),
-                              MessageBoxStyle(buttons, icon)));
+  return AnswerOfBox(MessageBoxA(GetActiveWindow(), text.c_str(),
+                                 caption.c_str(),
+                                 MessageBoxStyle(buttons, icon)),
+                     buttons);
 }
 
 Answer Win32Shell::AskWithTimeout(const std::string& caption,
                                   const CountdownText& text, unsigned seconds,
                                   Icon icon) {
-  return AnswerOf(TimedMessageBox(GetActiveWindow(), text, caption,
-                                  MessageBoxStyle(Buttons::OkCancel, icon),
-                                  seconds));
+  return AnswerOfBox(TimedMessageBox(GetActiveWindow(), text, caption,
+                                     MessageBoxStyle(Buttons::OkCancel, icon),
+                                     seconds),
+                     Buttons::OkCancel);
 }
 
 void Win32Shell::OpenWebPage(const std::string& address) {

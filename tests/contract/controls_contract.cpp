@@ -140,9 +140,10 @@ TEST_P(ControlsContract, DisabledControlsNeitherTakeNorKeepTheFocus) {
   controls_->Enable(kCheckId, false);
   controls_->Focus(kCheckId);
   EXPECT_EQ(kEditId, Focused());
-  // Disabling the control with the focus leaves no control with it.
+  // Disabling the control with the focus hands it to the next one that
+  // takes it, past the disabled check box.
   controls_->Enable(kEditId, false);
-  EXPECT_EQ(std::nullopt, Focused());
+  EXPECT_EQ(kListId, Focused());
 }
 
 TEST_P(ControlsContract, SortedComboOrdersLikeCompareStringWithoutCase) {

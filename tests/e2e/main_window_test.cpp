@@ -52,11 +52,16 @@ TEST(MainWindow, EscapeHidesTheWindowWhateverTheTraySetting) {
   }
 }
 
+// Explorer captions the window of the program's folder "Kvartune" too.
 TEST(MainWindow, SecondStartShowsTheFirstCopyAndWritesNothing) {
   ASSERT_TRUE(SeedMachine({"win98-one-banshee", "kvartune-start-minimized"}));
   MainWindowRun first;
   ASSERT_NE(nullptr, first.sheet);
   ASSERT_FALSE(IsWindowVisible(first.sheet));
+  const HWND folder =
+      CreateWindowExA(0, "STATIC", "Kvartune", WS_POPUP, 0, 0, 50, 50, nullptr,
+                      nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(nullptr, folder);
   const auto tree = TreeSnapshot(kTree);
   const auto run = TreeSnapshot(kRun);
 
@@ -68,6 +73,8 @@ TEST(MainWindow, SecondStartShowsTheFirstCopyAndWritesNothing) {
   EXPECT_FALSE(first.program.Ended());
   EXPECT_EQ(tree, TreeSnapshot(kTree));
   EXPECT_EQ(run, TreeSnapshot(kRun));
+  EXPECT_FALSE(IsWindowVisible(folder));
+  DestroyWindow(folder);
   EXPECT_TRUE(Unload(first.program, first.sheet));
 }
 

@@ -54,9 +54,11 @@ TEST(Windows98Performance, ApplyWritesTheSelectedCardAndTheStartupFiles) {
   EXPECT_TRUE(IsEnabled(run.page, IDC_PERF_APPLY));
   EXPECT_TRUE(SaveScreenshot(run.sheet, "performance-change"));
 
-  ASSERT_TRUE(PressButton(run.page, IDC_PERF_APPLY));
+  ASSERT_TRUE(FocusAndPressButton(run.page, IDC_PERF_APPLY));
   ExpectRestartQuestionAndPressNo(run.program);
   ASSERT_TRUE(WaitUntil([&] { return !IsEnabled(run.page, IDC_PERF_APPLY); }));
+  // Apply gave the focus on before it went grey: the keyboard still works.
+  EXPECT_TRUE(HasEnabledFocus(run.sheet));
 
   EXPECT_TRUE(HasDword("Software\\Microsoft\\Direct3D\\Drivers",
                        "SoftwareOnly", 0));

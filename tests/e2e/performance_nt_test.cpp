@@ -25,9 +25,11 @@ TEST(WindowsNTPerformance, ApplyWritesTheDeviceKeyAndTheUserEnvironment) {
   EXPECT_EQ("85MHz", ControlText(run.page, IDC_MEMORY_CLOCK));
   ASSERT_TRUE(ClickButton(run.page, IDC_DDRAW_HW_ACCEL));
   ASSERT_TRUE(ClickButton(run.page, IDC_GLIDE_NO_SPLASH));
-  ASSERT_TRUE(PressButton(run.page, IDC_PERF_APPLY));
+  ASSERT_TRUE(FocusAndPressButton(run.page, IDC_PERF_APPLY));
   ExpectRestartQuestionAndPressNo(run.program);
   ASSERT_TRUE(WaitUntil([&] { return !IsEnabled(run.page, IDC_PERF_APPLY); }));
+  // Apply gave the focus on before it went grey: the keyboard still works.
+  EXPECT_TRUE(HasEnabledFocus(run.sheet));
 
   EXPECT_TRUE(HasBinary("Software\\Microsoft\\Direct3D\\Drivers",
                         "SoftwareOnly", {0}));

@@ -78,6 +78,22 @@ bool PressButton(HWND dialog, int id) {
                       reinterpret_cast<LPARAM>(button));
 }
 
+bool FocusAndPressButton(HWND dialog, int id) {
+  const HWND button = GetDlgItem(dialog, id);
+  return button != nullptr &&
+         PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(button),
+                      TRUE) &&
+         PressButton(dialog, id);
+}
+
+bool HasEnabledFocus(HWND window) {
+  GUITHREADINFO thread = {};
+  thread.cbSize = sizeof thread;
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr),
+                          &thread) &&
+         thread.hwndFocus != nullptr && IsWindowEnabled(thread.hwndFocus);
+}
+
 bool ClickButton(HWND dialog, int id) {
   const HWND button = GetDlgItem(dialog, id);
   if (button == nullptr || !IsWindowEnabled(button)) return false;

@@ -36,6 +36,12 @@ HICON ShownIcon(HWND control);
 // Posts what a click on the dialog's push button sends: WM_COMMAND with
 // BN_CLICKED from the button.
 bool PressButton(HWND dialog, int id);
+// A press from the keyboard: the button takes the focus first (a posted
+// WM_NEXTDLGCTL, which the program's thread handles), then is pressed.
+bool FocusAndPressButton(HWND dialog, int id);
+// The thread of the window has a focus window, and it is enabled: the
+// keyboard reaches the program.
+bool HasEnabledFocus(HWND window);
 // BM_CLICK: the button goes down and up as under the mouse, so that a check
 // box toggles, and it notifies the dialog, which has handled the click when
 // this returns. Only for enabled buttons, as a user could click.

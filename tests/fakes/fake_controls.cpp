@@ -184,10 +184,22 @@ void FakeControls::SetCheck(int id, bool checked) {
 
 bool FakeControls::IsEnabled(int id) { return Get(id).enabled; }
 
+// Disabling the control with the focus moves the focus on to the next
+// enabled control, in the order of the ids, that takes it.
 void FakeControls::Enable(int id, bool enabled) {
   Get(id).enabled = enabled;
-  // Windows takes the focus away from a control it disables.
-  if (!enabled && focus_ == id) focus_.reset();
+  if (enabled || focus_ != id) return;
+  focus_.reset();
+  auto next = controls_.upper_bound(id);
+  for (std::size_t left = controls_.size(); left > 0; --left, ++next) {
+    if (next == controls_.end()) next = controls_.begin();
+    const Control& control = next->second;
+    if (control.enabled && control.kind != ControlKind::Static &&
+        control.kind != ControlKind::UpDown) {
+      focus_ = next->first;
+      return;
+    }
+  }
 }
 
 std::string FakeControls::Text(int id) {

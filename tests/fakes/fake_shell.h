@@ -21,6 +21,23 @@ struct ShownMessage {
 // any other box would wait forever, which fails the test.
 inline constexpr std::nullopt_t kNoAnswer = std::nullopt;
 
+// What the script answers: a button, nobody, or a box result that is none
+// of the box's buttons (kBoxEnded: MessageBoxA's 0, as when its owner was
+// destroyed under it), read as the real shell reads it.
+struct Reply {
+  Reply(os::Answer button) : answer(button) {}
+  Reply(std::optional<os::Answer> button) : answer(button) {}
+  Reply(std::nullopt_t) {}
+  static Reply BoxResult(int result) {
+    Reply reply(std::nullopt);
+    reply.boxResult = result;
+    return reply;
+  }
+  std::optional<os::Answer> answer;
+  std::optional<int> boxResult;
+};
+inline const Reply kBoxEnded = Reply::BoxResult(0);
+
 class FakeShell : public os::Shell {
  public:
   os::MutexState CreateNamedMutex(const std::string& name) override {
@@ -34,14 +51,14 @@ class FakeShell : public os::Shell {
   os::Answer ShowMessage(const std::string& caption, const std::string& text,
                         os::Buttons buttons, os::Icon icon) override {
     messages.push_back({caption, text, buttons, icon, {}});
-    return NextAnswer().value();
+    return NextAnswer(buttons).value();
   }
   os::Answer AskWithTimeout(const std::string& caption,
                             const os::CountdownText& text, unsigned seconds,
                             os::Icon icon) override {
     messages.push_back({caption, text.At(seconds), os::Buttons::OkCancel, icon,
                         text.At(1)});
-    return NextAnswer().value_or(os::Answer::Cancel);
+    return NextAnswer(os::Buttons::OkCancel).value_or(os::Answer::Cancel);
   }
   void OpenWebPage(const std::string& address) override {
     openedPages.push_back(address);
@@ -56,17 +73,18 @@ class FakeShell : public os::Shell {
   std::vector<std::string> mutexNames;
   std::vector<std::string> restoredCaptions;
   std::vector<ShownMessage> messages;
-  std::deque<std::optional<os::Answer>> answers;
+  std::deque<Reply> answers;
   std::vector<std::string> openedPages;
   // "<area> <timeout>" of each setting-change broadcast.
   std::vector<std::string> broadcasts;
 
  private:
-  std::optional<os::Answer> NextAnswer() {
+  std::optional<os::Answer> NextAnswer(os::Buttons buttons) {
     if (answers.empty()) return os::Answer::Ok;
-    const std::optional<os::Answer> answer = answers.front();
+    const Reply reply = answers.front();
     answers.pop_front();
-    return answer;
+    if (reply.boxResult) return os::AnswerOfBox(*reply.boxResult, buttons);
+    return reply.answer;
   }
 };
 

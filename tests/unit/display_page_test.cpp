@@ -284,7 +284,7 @@ TEST_F(DisplayPageTest, SetChangesTheModeAndAsksWhenPrompted) {
   struct Case {
     const char* name;
     const char* checkDispMode;  // nullptr: none stored
-    std::optional<Answer> reply;
+    fakes::Reply reply;
     bool refused;
     const char* typedSize;  // nullptr: the list's entry is chosen
     std::vector<std::string> messages;
@@ -296,6 +296,7 @@ TEST_F(DisplayPageTest, SetChangesTheModeAndAsksWhenPrompted) {
       {"OK", nullptr, Answer::Ok, false, nullptr, {keep}, 800, {"800 now", "800 stored"}},
       {"Cancel", "1", Answer::Cancel, false, nullptr, {keep}, 1024, {"800 now", "1024 now"}},
       {"no answer", "1", fakes::kNoAnswer, false, nullptr, {keep}, 1024, {"800 now", "1024 now"}},
+      {"box ended", "1", fakes::kBoxEnded, false, nullptr, {keep}, 1024, {"800 now", "1024 now"}},
       {"no prompt", "0", Answer::Cancel, false, nullptr, {}, 800, {"800 stored"}},
       {"rejected", "1", Answer::Ok, true, nullptr, {cannot}, 1024, {}},
       {"typed", "1", Answer::Ok, false, " 800 x 600", {cannot}, 1024, {}},

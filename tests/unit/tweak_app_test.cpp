@@ -32,8 +32,10 @@ TEST(ExecutableBaseName, DropsFolderAndExtension) {
 
 class StartUpTest : public ::testing::Test, protected Machine {};
 
+// Started from a command prompt on Windows 98, by its short path.
 TEST_F(StartUpTest, ASecondCopyRestoresTheFirstAndTouchesNothing) {
   shell.mutexState = os::MutexState::AlreadyExisted;
+  system.modulePath = "C:\\PROGRA~1\\KVARTUNE\\KVTUNE.EXE";
   AddBanshee95("0000");
   CTweakApp app(services, sheet);
   EXPECT_FALSE(app.StartUp());

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "os/win32/win32_shell.h"
 #include "res/controls.h"
 #include "ui/win32/win32_sheet.h"
 #include "unit/machine.h"
@@ -215,7 +216,9 @@ TEST_F(Win32SheetTest, ArrowClicksReachThePageAsSteps) {
 
 TEST_F(Win32SheetTest, WindowMessagesReachTheSheet) {
   Create(true);
-  SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  // The system's own low four bits of the command (the Close of the title
+  // bar's button comes as SC_CLOSE with 2 there on some systems).
+  SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE | 2, 0);
   EXPECT_EQ(1, sheet.closes);
   EXPECT_TRUE(IsWindow(window));
 
@@ -236,7 +239,19 @@ TEST_F(Win32SheetTest, TrayIconComesAndGoes) {
   sheet.window->AddTrayIcon();
   Pump();
   EXPECT_TRUE(TrayIconExists(window));
+  // Explorer started again: its new tray holds no icons until the
+  // program adds its own once more.
+  NOTIFYICONDATAA icon = {};
+  icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  icon.hWnd = window;
+  icon.uID = ui::kTrayIconId;
+  Shell_NotifyIconA(NIM_DELETE, &icon);
+  const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+  SendMessageA(window, taskbarCreated, 0, 0);
+  EXPECT_TRUE(TrayIconExists(window));
   sheet.window->RemoveTrayIcon();
+  EXPECT_FALSE(TrayIconExists(window));
+  SendMessageA(window, taskbarCreated, 0, 0);
   EXPECT_FALSE(TrayIconExists(window));
 
   // Removed before the window got round to adding it: it never comes.
@@ -244,6 +259,21 @@ TEST_F(Win32SheetTest, TrayIconComesAndGoes) {
   sheet.window->RemoveTrayIcon();
   Pump();
   EXPECT_FALSE(TrayIconExists(window));
+}
+
+// Explorer captions a folder window with the folder's name: a second start
+// must find the program's sheet, not a window of another kind with its
+// caption, which here is made after the sheet and so comes first.
+TEST_F(Win32SheetTest, ASecondStartFindsTheSheetAmongWindowsOfItsCaption) {
+  Create(false);
+  const HWND folder =
+      CreateWindowExA(0, "STATIC", "Kvartune", WS_POPUP, 0, 0, 50, 50, nullptr,
+                      nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(nullptr, folder);
+  EXPECT_TRUE(os::Win32Shell().RestoreWindow("KVARTUNE"));
+  EXPECT_TRUE(IsWindowVisible(window));
+  EXPECT_FALSE(IsWindowVisible(folder));
+  DestroyWindow(folder);
 }
 
 TEST_F(Win32SheetTest, HiddenWindowComesBackCentred) {

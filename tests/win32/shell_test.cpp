@@ -29,16 +29,4 @@ TEST(Win32Shell, RestoringAWindowThatIsNotThere) {
   EXPECT_FALSE(shell.RestoreWindow("No window has this caption 7f3a"));
 }
 
-TEST(Win32Shell, RestoresAHiddenWindowFoundByCaption) {
-  const HWND window =
-      CreateWindowExA(0, "STATIC", "Kvt restore test", WS_POPUP, 0, 0, 50, 50,
-                      nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  ASSERT_NE(nullptr, window);
-  EXPECT_FALSE(IsWindowVisible(window));
-  os::Win32Shell shell;
-  EXPECT_TRUE(shell.RestoreWindow("kvt RESTORE test"));
-  EXPECT_TRUE(IsWindowVisible(window));
-  DestroyWindow(window);
-}
-
 }  // namespace

@@ -23,8 +23,18 @@ bool DialogControls::IsEnabled(int id) {
   return IsWindowEnabled(GetDlgItem(dialog_, id)) != FALSE;
 }
 
+// Windows takes the focus from a control it disables and gives it to no
+// window at all: the keyboard does nothing then until the user clicks. So
+// the focus first moves on to the next enabled control of the page, as Tab
+// would move it.
 void DialogControls::Enable(int id, bool enabled) {
-  EnableWindow(GetDlgItem(dialog_, id), enabled ? TRUE : FALSE);
+  const HWND control = GetDlgItem(dialog_, id);
+  if (!enabled) {
+    const HWND focus = GetFocus();
+    if (focus != nullptr && (focus == control || IsChild(control, focus)))
+      SendMessageA(dialog_, WM_NEXTDLGCTL, 0, FALSE);
+  }
+  EnableWindow(control, enabled ? TRUE : FALSE);
 }
 
 std::string DialogControls::Text(int id) {

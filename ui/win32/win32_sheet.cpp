@@ -18,6 +18,10 @@ constexpr char kSheetProperty[] = "KvartuneSheet";
 constexpr int kApplyNowId = 12321;
 // Posted by AddTrayIcon: the icon is added once the window is up.
 constexpr UINT kAddTrayIconMessage = WM_APP;
+// An add that the shell refused (a start from the Run entry before the
+// shell's tray is up) is tried again on this timer, every two seconds.
+constexpr UINT_PTR kTrayRetryTimer = 1;
+constexpr UINT kTrayRetryMilliseconds = 2000;
 
 // The settings commands the system menu offers below its own items.
 struct SettingsItem {
@@ -56,6 +60,9 @@ Win32Sheet::Win32Sheet(HINSTANCE instance) : instance_(instance) {}
 bool Win32Sheet::Create(SheetHandler& sheet, bool visible) {
   if (!commonControls_.Load()) return false;
   trayMessage_ = RegisterWindowMessageA("WM_ICONNOTIFY");
+  // Broadcast by the shell of Internet Explorer 4 and later when Explorer
+  // starts again (after a crash): the tray it makes holds no icons.
+  taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
   icon_ = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_SHEET_ICON));
   char caption[64] = {};
   LoadStringA(instance_, IDS_TITLE, caption, sizeof caption);
@@ -123,10 +130,14 @@ LRESULT CALLBACK Win32Sheet::WindowProc(HWND window, UINT message,
 
 LRESULT Win32Sheet::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kAddTrayIconMessage) {
-    if (trayPending_) {
-      trayPending_ = false;
-      NotifyTray(NIM_ADD);
+    if (tray_ == Tray::Pending) {
+      tray_ = Tray::Shown;
+      ShowTrayIcon();
     }
+    return 0;
+  }
+  if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+    if (tray_ == Tray::Shown) ShowTrayIcon();
     return 0;
   }
   if (message == trayMessage_) {
@@ -135,8 +146,13 @@ LRESULT Win32Sheet::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
   }
   switch (message) {
+    case WM_TIMER:
+      if (wParam != kTrayRetryTimer) break;
+      KillTimer(window_, kTrayRetryTimer);
+      if (tray_ == Tray::Shown) ShowTrayIcon();
+      return 0;
     case WM_SYSCOMMAND:
-      if (wParam == SC_CLOSE) {
+      if ((wParam & kSystemCommandMask) == SC_CLOSE) {
         handler_->OnClose();
         return 0;
       }
@@ -199,33 +215,41 @@ void Win32Sheet::Destroy() { DestroyWindow(window_); }
 // (under Wine about as long as the rest of the process start), so it is
 // loaded and the icon added only after the main window is shown.
 void Win32Sheet::AddTrayIcon() {
-  trayPending_ = true;
+  tray_ = Tray::Pending;
   PostMessageA(window_, kAddTrayIconMessage, 0, 0);
 }
 
 void Win32Sheet::RemoveTrayIcon() {
-  if (trayPending_)
-    trayPending_ = false;
-  else
+  if (tray_ == Tray::Shown) {
+    KillTimer(window_, kTrayRetryTimer);
     NotifyTray(NIM_DELETE);
+  }
+  tray_ = Tray::None;
 }
 
-void Win32Sheet::NotifyTray(DWORD change) {
+// An add refused because the icon is already there (an earlier add that
+// timed out in a busy shell, say) leaves an icon that a change finds.
+void Win32Sheet::ShowTrayIcon() {
+  if (!NotifyTray(NIM_ADD) && !NotifyTray(NIM_MODIFY))
+    SetTimer(window_, kTrayRetryTimer, kTrayRetryMilliseconds, nullptr);
+}
+
+bool Win32Sheet::NotifyTray(DWORD change) {
   using NotifyFunction = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAA);
   const auto notify =
       os::SystemFunction<NotifyFunction>("shell32.dll", "Shell_NotifyIconA");
-  if (notify == nullptr) return;
+  if (notify == nullptr) return false;
   NOTIFYICONDATAA icon = {};
   icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
   icon.hWnd = window_;
   icon.uID = kTrayIconId;
-  if (change == NIM_ADD) {
+  if (change != NIM_DELETE) {
     icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     icon.uCallbackMessage = trayMessage_;
     icon.hIcon = icon_;
     lstrcpynA(icon.szTip, caption_.c_str(), sizeof icon.szTip);
   }
-  notify(change, &icon);
+  return notify(change, &icon) != FALSE;
 }
 
 void Win32Sheet::PostCommand(int id) {

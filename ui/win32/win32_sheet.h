@@ -37,17 +37,23 @@ class Win32Sheet : public SheetHost, public SheetWindow {
   void Initialize(HWND window);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void PaintIconic();
-  void NotifyTray(DWORD change);
+  bool NotifyTray(DWORD change);
+  // Shows the icon in the tray, or tries again later.
+  void ShowTrayIcon();
 
   HINSTANCE instance_;
   CommonControls commonControls_;
-  UINT trayMessage_ = 0;  // the registered "WM_ICONNOTIFY"
+  UINT trayMessage_ = 0;     // the registered "WM_ICONNOTIFY"
+  UINT taskbarCreated_ = 0;  // the registered "TaskbarCreated"
   HICON icon_ = nullptr;
   std::string caption_;
   SheetHandler* handler_ = nullptr;
   HWND window_ = nullptr;
   WNDPROC baseProc_ = nullptr;
-  bool trayPending_ = false;  // added, not yet shown in the tray
+  // The tray icon: none, added but not yet handed to the shell (the
+  // window posts itself the add), or in the tray (or being tried again).
+  enum class Tray { None, Pending, Shown };
+  Tray tray_ = Tray::None;
 };
 
 }  // namespace ui
