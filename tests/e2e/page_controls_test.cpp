@@ -41,6 +41,7 @@ void ExpectTemplateControls(HWND page, int dialog) {
   }
 }
 
+// The tooltip window of the process that shows a tip, or null.
 HWND ShownTips(DWORD process) {
   for (HWND tips : TopLevelWindows(process, TOOLTIPS_CLASSA)) {
     if (IsWindowVisible(tips) && !WindowText(tips).empty()) return tips;
@@ -111,8 +112,8 @@ std::string ShownTip(DWORD process, HWND page, int id) {
     for (WPARAM tool = 0; tool < static_cast<WPARAM>(tools); ++tool)
       holding += record.Text(tips, TTM_ENUMTOOLSA, tool).has_value();
     EXPECT_EQ(0, holding) << "tools that hold their text, of " << tools;
-    shown = record.Text(tips, TTM_GETCURRENTTOOLA, 0)
-                .value_or(WindowText(tips));
+    shown =
+        record.Text(tips, TTM_GETCURRENTTOOLA, 0).value_or(WindowText(tips));
   }
   SetCursorPos(0, 0);
   WaitUntil([&] { return ShownTips(process) == nullptr; });

@@ -1,5 +1,7 @@
 #include "ui/win32/control_tips.h"
 
+#include <commctrl.h>
+
 #include "ui/win32/tip_texts.h"
 
 namespace ui {
@@ -71,8 +73,8 @@ void ControlTips::GiveText(NMHDR& header) {
   auto& narrow = reinterpret_cast<NMTTDISPINFOA&>(header);
   auto& wide = reinterpret_cast<NMTTDISPINFOW&>(header);
   const bool unicode = header.code == TTN_NEEDTEXTW;
-  const char* text = TipText(ControlOf(
-      dialog_, header.idFrom, unicode ? wide.uFlags : narrow.uFlags));
+  const char* text = TipText(
+      ControlOf(dialog_, header.idFrom, unicode ? wide.uFlags : narrow.uFlags));
   if (text == nullptr) return;
   if (unicode) {
     MultiByteToWideChar(CP_ACP, 0, text, -1, wide_, kLongestTip);

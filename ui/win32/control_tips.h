@@ -1,7 +1,6 @@
 #pragma once
 
 #include <windows.h>
-#include <commctrl.h>
 
 namespace ui {
 
