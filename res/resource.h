@@ -6,8 +6,6 @@
 // which the program finds its own main window.
 #define KVT_TITLE "Kvartune"
 #define IDS_TITLE 100
-// A control's tooltip is the string whose id is the control's own id
-// (res/controls.h); a control without such a string has no tooltip.
 
 // The program's version: the version resource, the Information page and
 // the "version" value start-up writes.

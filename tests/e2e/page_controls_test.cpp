@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 
 #include "dialogs/expected_controls.h"
@@ -9,11 +10,12 @@
 #include "main_window.h"
 #include "res/controls.h"
 #include "screenshot.h"
+#include "ui/win32/tip_texts.h"
 #include "window_control.h"
 
 // Each page of the running program, at its first showing, against the
 // controls its dialog template must hold, with a picture of each and the
-// tooltip of one of its controls.
+// whole tooltip of one of its controls.
 namespace e2e {
 namespace {
 
@@ -39,29 +41,82 @@ void ExpectTemplateControls(HWND page, int dialog) {
   }
 }
 
-std::string ShownTip(DWORD process) {
-  for (HWND tip : TopLevelWindows(process, TOOLTIPS_CLASSA)) {
-    if (IsWindowVisible(tip)) return WindowText(tip);
+// The tooltip window of the process that shows a tip, or null.
+HWND ShownTips(DWORD process) {
+  for (HWND tips : TopLevelWindows(process, TOOLTIPS_CLASSA)) {
+    if (IsWindowVisible(tips) && !WindowText(tips).empty()) return tips;
   }
-  return "";
+  return nullptr;
 }
 
-// The mouse over the middle of the control brings its tooltip, the
-// program's string of the control's id. The mouse then moves off, and the
-// tip goes before the next picture.
-bool ShowsTip(DWORD process, HWND page, int id) {
-  const HMODULE program = LoadLibraryExA(ProgramPath().c_str(), nullptr,
-                                         LOAD_LIBRARY_AS_DATAFILE);
-  char wanted[512] = {};
-  LoadStringA(program, static_cast<UINT>(id), wanted, sizeof wanted);
-  FreeLibrary(program);
+// A tool's record and room for its text in the program's process, for the
+// tooltip's messages that fill them in.
+class ToolRecord {
+ public:
+  explicit ToolRecord(DWORD process)
+      : process_(OpenProcess(
+            PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+            process)),
+        remote_(static_cast<Remote*>(VirtualAllocEx(
+            process_, nullptr, sizeof(Remote), MEM_COMMIT, PAGE_READWRITE))) {}
+  ~ToolRecord() {
+    VirtualFreeEx(process_, remote_, 0, MEM_RELEASE);
+    CloseHandle(process_);
+  }
+  ToolRecord(const ToolRecord&) = delete;
+  ToolRecord& operator=(const ToolRecord&) = delete;
+
+  // The text of the tool that TTM_ENUMTOOLSA or TTM_GETCURRENTTOOLA names,
+  // as Windows 95 and NT 4.0 keep it: a text handed with the tool counts as
+  // its first 80 characters (Wine keeps it whole). None for a tool that
+  // asks for its text by callback when its tip is shown.
+  std::optional<std::string> Text(HWND tips, UINT message, WPARAM index) {
+    Remote local = {};
+    local.tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    local.tool.lpszText = remote_->text;
+    WriteProcessMemory(process_, remote_, &local, sizeof local, nullptr);
+    if (SendMessageA(tips, message, index, reinterpret_cast<LPARAM>(remote_)) ==
+        FALSE)
+      return "no such tool";
+    ReadProcessMemory(process_, remote_, &local, sizeof local, nullptr);
+    if (local.tool.lpszText == LPSTR_TEXTCALLBACKA) return std::nullopt;
+    local.text[kKeptByWindows] = '\0';
+    return std::string(local.text);
+  }
+
+ private:
+  static constexpr int kKeptByWindows = 80;
+  struct Remote {
+    TOOLINFOA tool;
+    char text[1024];
+  };
+  HANDLE process_;
+  Remote* remote_;
+};
+
+// The mouse over the middle of the control brings a tooltip: what it shows
+// as Windows would show it. Every tool of that tooltip, the page's, must
+// take its text by callback. The mouse then moves off, and the tip goes
+// before the next picture.
+std::string ShownTip(DWORD process, HWND page, int id) {
   RECT rect;
   GetWindowRect(GetDlgItem(page, id), &rect);
   SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-  const bool shown = wanted[0] != '\0' &&
-                     WaitUntil([&] { return ShownTip(process) == wanted; });
+  std::string shown;
+  if (WaitUntil([&] { return ShownTips(process) != nullptr; })) {
+    const HWND tips = ShownTips(process);
+    ToolRecord record(process);
+    const LRESULT tools = SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0);
+    EXPECT_LT(0, tools);
+    int holding = 0;
+    for (WPARAM tool = 0; tool < static_cast<WPARAM>(tools); ++tool)
+      holding += record.Text(tips, TTM_ENUMTOOLSA, tool).has_value();
+    EXPECT_EQ(0, holding) << "tools that hold their text, of " << tools;
+    shown =
+        record.Text(tips, TTM_GETCURRENTTOOLA, 0).value_or(WindowText(tips));
+  }
   SetCursorPos(0, 0);
-  WaitUntil([&] { return ShownTip(process).empty(); });
+  WaitUntil([&] { return ShownTips(process) == nullptr; });
   return shown;
 }
 
@@ -89,8 +144,9 @@ TEST(PageDialogs, HoldTheControlsOfTheirTemplatesWhenFirstShown) {
     EXPECT_EQ(static_cast<int>(shown.page), CurrentPageIndex(run.sheet));
     ExpectTemplateControls(page, shown.dialog);
     EXPECT_TRUE(SaveScreenshot(run.sheet, shown.name));
-    EXPECT_TRUE(ShowsTip(run.program.ProcessId(), page, shown.tipped))
-        << "no tooltip on control " << shown.tipped;
+    EXPECT_EQ(ui::TipText(shown.tipped),
+              ShownTip(run.program.ProcessId(), page, shown.tipped))
+        << "the tooltip of control " << shown.tipped;
   }
   EXPECT_TRUE(Unload(run.program, run.sheet));
 }

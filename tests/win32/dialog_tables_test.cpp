@@ -10,11 +10,12 @@
 
 #include "dialogs/expected_controls.h"
 #include "ui/win32/common_controls.h"
+#include "ui/win32/tip_texts.h"
 #include "win32/dialog_template.h"
 
 // The tables of the pages' controls, which the unit tests declare their
 // fake dialogs from, against the dialogs the program's resources make and
-// the tooltips its string table holds.
+// the tooltips it holds.
 namespace {
 
 using expected::Kind;
@@ -133,9 +134,7 @@ TEST(DialogTables, HoldEveryControlOfTheTemplatesAsTheDialogsMakeThem) {
       EXPECT_EQ(units, found->second);
       unlisted.erase(found);
 
-      char tip[2];
-      EXPECT_NE(0, LoadStringA(GetModuleHandleA(nullptr), wanted.id, tip, 2))
-          << "has no tooltip";
+      EXPECT_NE(nullptr, ui::TipText(wanted.id)) << "has no tooltip";
 
       const HWND control = GetDlgItem(dialog.window(), wanted.id);
       ASSERT_NE(nullptr, control);

@@ -11,6 +11,7 @@
 
 #include "os/win32/win32_shell.h"
 #include "res/controls.h"
+#include "ui/win32/tip_texts.h"
 #include "ui/win32/win32_sheet.h"
 #include "unit/machine.h"
 
@@ -194,6 +195,25 @@ TEST_F(Win32SheetTest, UpDownStepsAskThePage) {
   EXPECT_EQ(1, GetWindowLongPtrA(page, DWLP_MSGRESULT));
   EXPECT_EQ((std::vector<std::pair<int, int>>{{IDC_D3D_GAMMA_RED_SPIN, -1}}),
             sheet.pages[0]->deltas);
+}
+
+// Windows NT's comctl32 asks a page that it made a Unicode window for its
+// tips' texts with TTN_NEEDTEXTW; the whole text comes back, here that of a
+// combo box's edit field.
+TEST_F(Win32SheetTest, PagesGiveTheirTipsWholeInUnicode) {
+  Create(true);
+  sheet.window->SetActivePage(2);
+  const HWND combo = GetDlgItem(PageWindow(), IDC_REFRESH_1024X768);
+  NMTTDISPINFOW ask = {};
+  ask.hdr.idFrom = reinterpret_cast<UINT_PTR>(GetWindow(combo, GW_CHILD));
+  ask.hdr.code = TTN_NEEDTEXTW;
+  ask.uFlags = TTF_IDISHWND;
+  SendMessageA(PageWindow(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&ask));
+  char answer[512] = {};
+  ASSERT_NE(nullptr, ask.lpszText);
+  WideCharToMultiByte(CP_ACP, 0, ask.lpszText, -1, answer, sizeof answer,
+                      nullptr, nullptr);
+  EXPECT_STREQ(ui::TipText(IDC_REFRESH_1024X768), answer);
 }
 
 // A real up-down in its default range, clicked on its upper and then on its

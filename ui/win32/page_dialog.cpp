@@ -14,6 +14,7 @@ constexpr char kBindingProperty[] = "KvartunePage";
 struct Binding {
   PropertyPage* page;
   DialogControls controls;
+  ControlTips tips;
 };
 
 Binding* BindingOf(HWND dialog) {
@@ -25,7 +26,7 @@ INT_PTR Result(HWND dialog, LONG_PTR result) {
   return TRUE;
 }
 
-INT_PTR OnNotify(HWND dialog, Binding& binding, const NMHDR& header) {
+INT_PTR OnNotify(HWND dialog, Binding& binding, NMHDR& header) {
   switch (header.code) {
     case PSN_SETACTIVE:
       binding.page->OnSetActive();
@@ -38,6 +39,10 @@ INT_PTR OnNotify(HWND dialog, Binding& binding, const NMHDR& header) {
       return Result(dialog, binding.page->OnDeltaPos(
                                 static_cast<int>(header.idFrom), step.iDelta));
     }
+    case TTN_NEEDTEXTA:
+    case TTN_NEEDTEXTW:
+      binding.tips.GiveText(header);
+      return Result(dialog, 0);
     default:
       return FALSE;
   }
@@ -48,21 +53,23 @@ INT_PTR CALLBACK PageProc(HWND dialog, UINT message, WPARAM wParam,
   if (message == WM_INITDIALOG) {
     const auto* sheetPage = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
     auto* page = reinterpret_cast<PropertyPage*>(sheetPage->lParam);
-    auto* binding = new Binding{page, DialogControls(dialog)};
+    auto* binding = new Binding{page, DialogControls(dialog),
+                                ControlTips(dialog, sheetPage->hInstance)};
     SetPropA(dialog, kBindingProperty, binding);
     page->Bind(binding->controls);
-    AddControlTips(dialog, sheetPage->hInstance);
     return page->OnInitDialog() ? TRUE : FALSE;
   }
   Binding* binding = BindingOf(dialog);
   if (binding == nullptr) return FALSE;
   switch (message) {
     case WM_NOTIFY:
-      return OnNotify(dialog, *binding,
-                      *reinterpret_cast<const NMHDR*>(lParam));
+      return OnNotify(dialog, *binding, *reinterpret_cast<NMHDR*>(lParam));
     case WM_COMMAND:
       return binding->page->OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE
                                                                       : FALSE;
+    case WM_SETCURSOR:
+      binding->tips.MakeOnce();
+      return FALSE;
     case WM_NCDESTROY:
       RemovePropA(dialog, kBindingProperty);
       delete binding;
