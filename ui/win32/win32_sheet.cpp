@@ -20,7 +20,7 @@ constexpr int kApplyNowId = 12321;
 constexpr UINT kAddTrayIconMessage = WM_APP;
 // An add that the shell refused (a start from the Run entry before the
 // shell's tray is up) is tried again on this timer, every two seconds.
-constexpr UINT_PTR kTrayRetryTimer = 1;
+constexpr UINT_PTR kTrayRetryTimer = 0x4B56;  // "KV": not the sheet's own
 constexpr UINT kTrayRetryMilliseconds = 2000;
 
 // The settings commands the system menu offers below its own items.
