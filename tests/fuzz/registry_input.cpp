@@ -249,13 +249,6 @@ void DecodeDisplay(FuzzedDataProvider& input, fakes::FakeDisplay& display) {
   const std::size_t refused = input.ConsumeIntegralInRange<std::size_t>(0, 3);
   for (std::size_t i = 0; i < refused; ++i)
     display.refused.push_back(Mode(input));
-  if (input.ConsumeBool()) {
-    using namespace os::display_change;
-    static const std::vector<long> kFailures = {kFailed, kRestart, kNotUpdated};
-    const os::ChangeFlags flags =
-        input.ConsumeBool() ? os::ChangeFlags::Now : os::ChangeFlags::Store;
-    display.failing.push_back({Mode(input), flags, Pick(input, kFailures)});
-  }
   const os::DisplayMode desktop =
       display.modes.empty() || input.ConsumeIntegralInRange(0, 3) == 0
           ? Mode(input)

@@ -15,9 +15,8 @@ namespace fuzz {
 // so that the input reaches the program's reads rather than unrelated keys.
 void Decode(FuzzedDataProvider& input, Machine& machine);
 
-// The display's mode list (sizes and depths, rates, modes it refuses, a
-// change it fails after its test) and the desktop's mode, which need not be
-// one the list holds; or Wine's desktop.
+// The display's mode list (sizes and depths, rates, modes it refuses) and the
+// desktop's mode, which need not be one the list holds; or Wine's desktop.
 void DecodeDisplay(FuzzedDataProvider& input, fakes::FakeDisplay& display);
 
 // Stops the run as a crash when a property does not hold.

@@ -126,18 +126,17 @@ TEST_F(DisplayPageTest, Windows98WithoutACardLeavesTheDisplayClassAlone) {
   EXPECT_EQ(1, controls.CurrentIndex(k1024List));
 }
 
-// Desktop 1024 x 768 at 16 bits, "Default" kept; the user picks "85 Hz". In
-// the last case Windows fails the change back from the neighbour.
+// Desktop 1024 x 768 at 16 bits, "Default" kept; the user picks "85 Hz".
 TEST_F(DisplayPageTest, Windows98ApplyBouncesAndCancelPutsTheRateBack) {
   const std::pair<const char*, std::optional<Answer>> replies[] = {
       {"OK", Answer::Ok}, {"Cancel", Answer::Cancel}, {"no answer", fakes::kNoAnswer},
-      {"fails", Answer::Ok}};
+      {"the way back fails", Answer::Ok}};
   for (const auto& [name, reply] : replies) {
     SCOPED_TRACE(name);
     Fresh();
     Cards95();
     display.screen = {16, 1024, 768};
-    const bool fails = std::strcmp(name, "fails") == 0;
+    const bool fails = std::strcmp(name, "the way back fails") == 0;
     if (fails) display.failing = {{{16, 1024, 768, 0}, ChangeFlags::Now, kFailed}};
     Show();
     Choose(k1024List, 6);
