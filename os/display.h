@@ -31,10 +31,17 @@ enum class ChangeFlags : std::uint32_t {
 // depth and size, or depth, size and frequency.
 enum class ModeFields { DepthAndSize, WithFrequency };
 
-// ChangeDisplaySettingsA's results the program tells apart.
+// ChangeDisplaySettingsA's results the program tells apart. Windows may
+// fail a change whose CDS_TEST passed: the driver refuses it (FAILED), the
+// mode needs a restart of Windows (RESTART: nothing changes now, but with
+// CDS_UPDATEREGISTRY the mode is stored all the same), or, on Windows NT,
+// CDS_UPDATEREGISTRY cannot write the registry (NOTUPDATED: nothing changes).
 namespace display_change {
-constexpr long kSuccessful = 0;  // DISP_CHANGE_SUCCESSFUL
-constexpr long kBadMode = -2;    // DISP_CHANGE_BADMODE
+constexpr long kSuccessful = 0;   // DISP_CHANGE_SUCCESSFUL
+constexpr long kRestart = 1;      // DISP_CHANGE_RESTART
+constexpr long kFailed = -1;      // DISP_CHANGE_FAILED
+constexpr long kBadMode = -2;     // DISP_CHANGE_BADMODE
+constexpr long kNotUpdated = -3;  // DISP_CHANGE_NOTUPDATED
 }  // namespace display_change
 
 // The platform's display settings of the primary screen.

@@ -30,33 +30,36 @@ int DesktopModes::ModeIndexForRate(std::uint32_t hertz) const {
 
 long DesktopModes::ChangeToMode(int index, os::ChangeFlags flags) {
   os::DisplayMode mode;
-  const long test = TestAndChange(index, flags, mode);
-  if (test == os::display_change::kSuccessful) {
+  const long result = TestAndChange(index, flags, mode);
+  if (result == os::display_change::kSuccessful) {
     depth = static_cast<int>(mode.bitsPerPixel);
     width = static_cast<int>(mode.width);
     height = static_cast<int>(mode.height);
   }
-  return test;
+  return result;
 }
 
 // The neighbours and the mode itself are changed to without storing them:
-// the stored display setting stays the current mode.
-void DesktopModes::BounceMode() {
-  if (current == kNoMode) return;
+// the stored display setting stays the current mode. The way back is tried
+// whatever happened before, so that a screen left on a neighbour returns.
+bool DesktopModes::BounceMode() {
+  if (current == kNoMode) return false;
   os::DisplayMode mode;
   constexpr long kChanged = os::display_change::kSuccessful;
-  if (TestAndChange(current - 1, os::ChangeFlags::Now, mode) != kChanged)
-    TestAndChange(current + 1, os::ChangeFlags::Now, mode);
-  TestAndChange(current, os::ChangeFlags::Now, mode);
+  const bool away =
+      TestAndChange(current - 1, os::ChangeFlags::Now, mode) == kChanged ||
+      TestAndChange(current + 1, os::ChangeFlags::Now, mode) == kChanged;
+  const bool back =
+      TestAndChange(current, os::ChangeFlags::Now, mode) == kChanged;
+  return away && back;
 }
 
 long DesktopModes::TestAndChange(int index, os::ChangeFlags flags,
                                  os::DisplayMode& mode) {
   if (!display_.ModeAt(index, mode)) return os::display_change::kBadMode;
   const long test = display_.Change(mode, fields, os::ChangeFlags::Test);
-  if (test == os::display_change::kSuccessful)
-    display_.Change(mode, fields, flags);
-  return test;
+  if (test != os::display_change::kSuccessful) return test;
+  return display_.Change(mode, fields, flags);
 }
 
 }  // namespace display

@@ -25,13 +25,16 @@ class DesktopModes {
   // Windows NT: the mode of the desktop's depth and size at this rate.
   int ModeIndexForRate(std::uint32_t hertz) const;
   // Tests the listed mode and, when the test passes, changes to it with
-  // `flags`; the desktop is then that mode. Returns the test's result; a
-  // position that lists no mode fails it and changes nothing.
+  // `flags`. Returns the test's result, or the change's when the test
+  // passed: Windows can still fail the change then. The desktop becomes the
+  // mode only when the change succeeded; a position that lists no mode fails
+  // the test and changes nothing.
   long ChangeToMode(int index, os::ChangeFlags flags);
   // Windows 95/98: sets the current mode again, by way of a neighbour in the
-  // list, so that the driver takes up a new refresh rate. Without a known
-  // current mode nothing changes.
-  void BounceMode();
+  // list, so that the driver takes up a new refresh rate. True when the
+  // screen went to a neighbour and back; without a known current mode
+  // nothing changes.
+  bool BounceMode();
 
   os::ModeFields fields = os::ModeFields::DepthAndSize;
   int depth = 0;
@@ -42,7 +45,7 @@ class DesktopModes {
 
  private:
   // Tests the listed mode at `index` and, when it passes, changes to it;
-  // returns the test's result.
+  // returns the test's result, or the change's when the test passed.
   long TestAndChange(int index, os::ChangeFlags flags, os::DisplayMode& mode);
 
   os::Display& display_;

@@ -18,6 +18,11 @@ void CMyPage3::Apply() {
     ApplyDisplayNT();
 }
 
+// A new rate for the desktop's size is asked about only when the bounce went
+// to a neighbour and back, so that the screen took it up. Otherwise, and
+// after Cancel, the rate is written back and the screen bounced once more,
+// which also brings back a screen left on a neighbour; a bounce that failed
+// is told as the Windows NT change is.
 void CMyPage3::ApplyDisplay95() {
   const int desktopRow = display::RowOf(desktop_.width, desktop_.height);
   int positions[display::kRows];
@@ -37,17 +42,19 @@ void CMyPage3::ApplyDisplay95() {
   desktop_.ReadDesktopMode();
   const std::string sizeText = display::KeyText(desktop_.width, desktop_.height);
   AppMessageBox(services(), kRefreshWillChangeMessage);
-  desktop_.BounceMode();
-  if (AppQuestionWithTimeout(services(), kKeepRefreshMessage, kPreviousRate) ==
-      os::Answer::Ok) {
+  const bool bounced = desktop_.BounceMode();
+  if (bounced && AppQuestionWithTimeout(services(), kKeepRefreshMessage,
+                                        kPreviousRate) == os::Answer::Ok) {
     keptChoice_ = newChoice_;
     return;
   }
   for (const std::string& card : TargetCards())
     WriteModeRefresh(card, sizeText, keptChoice_);
-  desktop_.BounceMode();
+  const bool returned = desktop_.BounceMode();
   const int row = display::RowOf(desktop_.width, desktop_.height);
   if (row >= 0) controls().SetCurrentIndex(display::ListId(row), keptChoice_);
+  if (!bounced || !returned)
+    AppMessageBox(services(), kCannotChangeRefreshMessage);
 }
 
 // A list without a selected entry, like one showing "N/A", keeps the rate
@@ -93,34 +100,30 @@ void CMyPage3::ApplyDisplayNT() {
 
 // The desktop changes only when the platform lists its depth and size at the
 // new rate and at the old one, so that Cancel can always go back. Otherwise,
-// and when the platform's test rejects the new mode, the old rate is stored
-// again and the user told. A rate of 0 is none: nothing was stored. The new
-// mode becomes the platform's display setting only once it is kept.
+// and when the platform rejects the new mode, in its test or in the change
+// itself, the old rate is stored again and the user told. A rate of 0 is
+// none: nothing was stored. The new mode becomes the platform's display
+// setting only once it is kept.
 void CMyPage3::ChangeRateNT(const std::string& valueName, std::uint32_t oldRate,
                             std::uint32_t newRate) {
-  const auto restoreOldRate = [&] {
-    if (oldRate != 0) WriteRate(valueName, oldRate);
-  };
   const auto modeAt = [&](std::uint32_t hertz) {
     return hertz == 0 ? display::kNoMode : desktop_.ModeIndexForRate(hertz);
   };
   const int newMode = modeAt(newRate);
   const int oldMode = modeAt(oldRate);
-  if (newMode == display::kNoMode || oldMode == display::kNoMode) {
-    restoreOldRate();
-    AppMessageBox(services(), kCannotChangeRefreshMessage);
-    return;
+  Outcome outcome = Outcome::Failed;
+  if (newMode != display::kNoMode && oldMode != display::kNoMode) {
+    AppMessageBox(services(), kRefreshWillChangeMessage);
+    if (desktop_.ChangeToMode(newMode, os::ChangeFlags::Now) ==
+        os::display_change::kSuccessful)
+      outcome = KeepChangedMode(newMode, oldMode, kKeepRefreshMessage,
+                                kPreviousRate);
   }
-  AppMessageBox(services(), kRefreshWillChangeMessage);
-  if (desktop_.ChangeToMode(newMode, os::ChangeFlags::Now) !=
-      os::display_change::kSuccessful) {
-    restoreOldRate();
-    AppMessageBox(services(), kCannotChangeRefreshMessage);
-    return;
-  }
-  if (KeepChangedMode(newMode, oldMode, kKeepRefreshMessage, kPreviousRate)) {
+  if (outcome == Outcome::Kept) {
     keptChoice_ = newChoice_;
     return;
   }
-  restoreOldRate();
+  if (oldRate != 0) WriteRate(valueName, oldRate);
+  if (outcome == Outcome::Failed)
+    AppMessageBox(services(), kCannotChangeRefreshMessage);
 }

@@ -92,8 +92,9 @@ void CMyPage3::Set() {
 // chosen size. A text that names no listed mode (typed into a list's edit
 // field, or a Windows NT size without a stored rate) changes nothing and is
 // answered like a rejected mode; so is a prompted change when the page knows
-// no current mode that Cancel could go back to. Without the prompt the new
-// mode is stored at once; with it, only once kept.
+// no current mode that Cancel could go back to, and a change that Windows
+// fails after its test passed. The new mode is changed to without storing it
+// and stored once kept: at once without the prompt.
 void CMyPage3::SetMode() {
   const std::string depthText = controls().Text(IDC_MODE_DEPTH);
   const std::string sizeText = controls().Text(IDC_MODE_SIZE);
@@ -110,37 +111,50 @@ void CMyPage3::SetMode() {
   const int chosen = named ? desktop_.FindMode(target, desktop_.fields)
                            : display::kNoMode;
   const bool canReturn = !prompt_ || desktop_.current != display::kNoMode;
-  const os::ChangeFlags flags =
-      prompt_ ? os::ChangeFlags::Now : os::ChangeFlags::Store;
-  const long result = chosen != display::kNoMode && canReturn
-                          ? desktop_.ChangeToMode(chosen, flags)
-                          : os::display_change::kBadMode;
+  const bool changed =
+      chosen != display::kNoMode && canReturn &&
+      desktop_.ChangeToMode(chosen, os::ChangeFlags::Now) ==
+          os::display_change::kSuccessful;
+  const Outcome outcome =
+      changed ? KeepChangedMode(chosen, desktop_.current,
+                                prompt_ ? kKeepModeMessage : nullptr,
+                                kPreviousMode)
+              : Outcome::Failed;
 
-  if (result != os::display_change::kSuccessful) {
+  if (outcome == Outcome::Failed)
     AppMessageBox(services(), kCannotSetModeMessage);
-    SelectKeptModeItems();
-  } else if (prompt_ && !KeepChangedMode(chosen, desktop_.current,
-                                         kKeepModeMessage, kPreviousMode)) {
-    SelectKeptModeItems();
-  } else {
+  if (outcome == Outcome::Kept) {
     desktop_.current = chosen;
     keptDepthItem_ = chosenDepthItem;
     keptSizeItem_ = chosenSizeItem;
+  } else {
+    SelectKeptModeItems();
   }
   if (!Is95()) LoadRefreshNT();
 }
 
 // Asks whether the desktop stays in the mode it was changed to without
-// storing it. OK stores that mode as the platform's display setting; Cancel,
-// typed or after the time-out, changes back to the previous mode without
-// storing anything, so the stored setting stays the one from before.
-bool CMyPage3::KeepChangedMode(int changed, int previous, const char* question,
-                               const char* returning) {
-  if (AppQuestionWithTimeout(services(), question, returning) ==
-      os::Answer::Ok) {
-    desktop_.ChangeToMode(changed, os::ChangeFlags::Store);
-    return true;
-  }
-  desktop_.ChangeToMode(previous, os::ChangeFlags::Now);
-  return false;
+// storing it; without a question it stays. A mode that stays is stored as
+// the platform's display setting; Cancel, typed or after the time-out,
+// changes back to the previous mode without storing anything, so the stored
+// setting stays the one from before. A mode the platform does not store is
+// not kept either: the desktop goes back as after Cancel, and stores the
+// previous mode again when the platform answered that the new one needs a
+// restart of Windows, for it has stored that one for the next start.
+CMyPage3::Outcome CMyPage3::KeepChangedMode(int changed, int previous,
+                                            const char* question,
+                                            const char* returning) {
+  constexpr long kChanged = os::display_change::kSuccessful;
+  if (question != nullptr &&
+      AppQuestionWithTimeout(services(), question, returning) !=
+          os::Answer::Ok)
+    return desktop_.ChangeToMode(previous, os::ChangeFlags::Now) == kChanged
+               ? Outcome::Returned
+               : Outcome::Failed;
+  const long stored = desktop_.ChangeToMode(changed, os::ChangeFlags::Store);
+  if (stored == kChanged) return Outcome::Kept;
+  desktop_.ChangeToMode(previous, stored == os::display_change::kRestart
+                                      ? os::ChangeFlags::Store
+                                      : os::ChangeFlags::Now);
+  return Outcome::Failed;
 }

@@ -36,6 +36,10 @@ class CMyPage3 : public ui::SettingsPage {
 
  private:
   using GammaTexts = std::array<std::string, ui::kChannels>;
+  // What became of a mode the desktop was changed to: kept and stored, left
+  // for the previous mode as the user asked, or not kept because the
+  // platform did not store it or could not go back.
+  enum class Outcome { Kept, Returned, Failed };
 
   void Activate() override;
   void Default() override;
@@ -76,8 +80,8 @@ class CMyPage3 : public ui::SettingsPage {
   void Set();
   void SetMode();
   void SelectKeptModeItems();
-  bool KeepChangedMode(int changed, int previous, const char* question,
-                       const char* returning);
+  Outcome KeepChangedMode(int changed, int previous, const char* question,
+                          const char* returning);
 
   std::string family_;
   std::vector<std::string> cards_;

@@ -10,7 +10,8 @@
 
 // One suite, run against the in-memory display settings and against Wine's
 // virtual desktop, so that the fake keeps the platform's behaviour. Each
-// test leaves the screen in the mode it found.
+// test leaves the screen in the mode it found. Known difference, not
+// compared: Windows can fail a change whose test passed, Wine never does.
 struct DisplayUnderTest {
   std::string name;
   std::function<std::unique_ptr<os::Display>()> make;

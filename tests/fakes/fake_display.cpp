@@ -8,6 +8,11 @@ bool SameDepthAndSize(const os::DisplayMode& a, const os::DisplayMode& b) {
          a.height == b.height;
 }
 
+bool Matches(const os::DisplayMode& pattern, const os::DisplayMode& mode) {
+  return SameDepthAndSize(pattern, mode) &&
+         (pattern.frequency == 0 || pattern.frequency == mode.frequency);
+}
+
 }  // namespace
 
 std::vector<os::DisplayMode> WineDesktopModes() {
@@ -34,6 +39,13 @@ long FakeDisplay::Change(const os::DisplayMode& mode, os::ModeFields fields,
   calls.push_back({mode, fields, flags});
   if (!Accepts(mode, fields)) return os::display_change::kBadMode;
   if (flags == os::ChangeFlags::Test) return os::display_change::kSuccessful;
+  for (const FailingChange& failure : failing) {
+    if (failure.flags != flags || !Matches(failure.mode, mode)) continue;
+    if (failure.result == os::display_change::kRestart &&
+        flags == os::ChangeFlags::Store)
+      stored = mode;
+    return failure.result;
+  }
   screen = {static_cast<int>(mode.bitsPerPixel), static_cast<int>(mode.width),
             static_cast<int>(mode.height)};
   if (flags == os::ChangeFlags::Store) stored = mode;
@@ -51,9 +63,7 @@ bool FakeDisplay::Accepts(const os::DisplayMode& mode,
                           os::ModeFields fields) const {
   const bool withFrequency = fields == os::ModeFields::WithFrequency;
   for (const os::DisplayMode& refusal : refused)
-    if (SameDepthAndSize(refusal, mode) &&
-        (refusal.frequency == 0 || refusal.frequency == mode.frequency))
-      return false;
+    if (Matches(refusal, mode)) return false;
   for (const os::DisplayMode& listed : modes)
     if (SameDepthAndSize(listed, mode) &&
         (!withFrequency || listed.frequency == mode.frequency))

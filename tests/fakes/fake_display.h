@@ -12,6 +12,15 @@ struct DisplayChange {
   os::ChangeFlags flags;
 };
 
+// A change with `flags` that passes its test and then fails with `result`,
+// as Windows allows and Wine never does: the screen stays, but a
+// DISP_CHANGE_RESTART with CDS_UPDATEREGISTRY stores the mode all the same.
+struct FailingChange {
+  os::DisplayMode mode;  // matched as a refused mode
+  os::ChangeFlags flags;
+  long result;
+};
+
 // Wine's virtual desktop: fourteen sizes from 320 x 200 to 1280 x 1024, at
 // 32, then 16, then 8 bits per pixel, all at 60 Hz.
 std::vector<os::DisplayMode> WineDesktopModes();
@@ -35,6 +44,7 @@ class FakeDisplay : public os::Display {
   // Modes the platform will not set: depth and size, and the frequency when
   // it is not 0.
   std::vector<os::DisplayMode> refused;
+  std::vector<FailingChange> failing;
   os::ScreenMode screen{32, 1024, 768};
   // Every call of Change, in order.
   std::vector<DisplayChange> calls;

@@ -13,6 +13,7 @@ namespace {
 
 using os::Answer;
 using os::ChangeFlags;
+using namespace os::display_change;
 const std::string kDevicePath = "System\\CurrentControlSet\\Services\\banshee\\Device0";
 constexpr int k1024List = IDC_REFRESH_1024X768;
 // The keep questions as their boxes first show them.
@@ -128,22 +129,26 @@ TEST_F(DisplayPageTest, Windows98WithoutACardLeavesTheDisplayClassAlone) {
 // Desktop 1024 x 768 at 16 bits, "Default" kept; the user picks "85 Hz".
 TEST_F(DisplayPageTest, Windows98ApplyBouncesAndCancelPutsTheRateBack) {
   const std::pair<const char*, std::optional<Answer>> replies[] = {
-      {"OK", Answer::Ok}, {"Cancel", Answer::Cancel}, {"no answer", fakes::kNoAnswer}};
+      {"OK", Answer::Ok}, {"Cancel", Answer::Cancel}, {"no answer", fakes::kNoAnswer},
+      {"the way back fails", Answer::Ok}};
   for (const auto& [name, reply] : replies) {
     SCOPED_TRACE(name);
     Fresh();
     Cards95();
     display.screen = {16, 1024, 768};
+    const bool fails = std::strcmp(name, "the way back fails") == 0;
+    if (fails) display.failing = {{{16, 1024, 768, 0}, ChangeFlags::Now, kFailed}};
     Show();
     Choose(k1024List, 6);
     EXPECT_TRUE(controls.IsEnabled(IDC_DISPLAY_APPLY));
     shell.answers = {Answer::Ok, reply};
     Click(IDC_DISPLAY_APPLY);
-    EXPECT_EQ((std::vector<std::string>{kRefreshWillChangeMessage, kKeepRate}),
+    EXPECT_EQ((std::vector<std::string>{kRefreshWillChangeMessage,
+                                        fails ? kCannotChangeRefreshMessage : kKeepRate}),
               Messages());
-    EXPECT_EQ("Keep this Refreshrate?\n\nThe previous rate returns in 1 second.",
+    EXPECT_EQ(fails ? "" : "Keep this Refreshrate?\n\nThe previous rate returns in 1 second.",
               shell.messages[1].lastText);
-    const bool kept = reply == Answer::Ok;
+    const bool kept = reply == Answer::Ok && !fails;
     for (const char* depth : {"8", "16", "24", "32"})
       for (const char* card : {"0000", "0001"})
         EXPECT_EQ(kept ? "85" : "0", ModeRate(card, depth, "1024,768"));
@@ -204,6 +209,7 @@ TEST_F(DisplayPageTest, WindowsNTApplyChangesTheModeAndKeepsOrReverts) {
     std::vector<std::string> messages;
     std::uint32_t stored;
     std::vector<std::string> changes;  // frequencies
+    std::uint32_t fails = 0;  // Windows fails the change to this rate
   };
   const std::string will = kRefreshWillChangeMessage, keep = kKeepRate,
                     could = kCannotChangeRefreshMessage;
@@ -213,6 +219,8 @@ TEST_F(DisplayPageTest, WindowsNTApplyChangesTheModeAndKeepsOrReverts) {
       {"no answer", fakes::kNoAnswer, false, true, {will, keep}, 60, {"75 now", "60 now"}},
       {"rejected", Answer::Ok, true, true, {will, could}, 60, {}},
       {"not listed", Answer::Ok, false, false, {could}, 60, {}},
+      {"change fails", Answer::Ok, false, true, {will, could}, 60, {"75 now"}, 75},
+      {"no way back", Answer::Cancel, false, true, {will, keep, could}, 60, {"75 now", "60 now"}, 60},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -221,6 +229,7 @@ TEST_F(DisplayPageTest, WindowsNTApplyChangesTheModeAndKeepsOrReverts) {
     NTModes(display);
     if (!c.listed) display.modes.erase(display.modes.begin() + 6);
     if (c.refused) display.refused = {{32, 1024, 768, 75}};
+    if (c.fails) display.failing = {{{32, 1024, 768, c.fails}, ChangeFlags::Now, kFailed}};
     Show();
     Choose(k1024List, 1);
     shell.answers = {Answer::Ok, c.reply};
@@ -290,6 +299,8 @@ TEST_F(DisplayPageTest, SetChangesTheModeAndAsksWhenPrompted) {
     std::vector<std::string> messages;
     int screenWidth;
     std::vector<std::string> changes;  // widths
+    long fails = 0;  // Windows' result of a change to 800 x 600 with `failing`
+    ChangeFlags failing = ChangeFlags::Now;
   };
   const std::string keep = kKeepMode, cannot = kCannotSetModeMessage;
   const Case cases[] = {
@@ -297,9 +308,14 @@ TEST_F(DisplayPageTest, SetChangesTheModeAndAsksWhenPrompted) {
       {"Cancel", "1", Answer::Cancel, false, nullptr, {keep}, 1024, {"800 now", "1024 now"}},
       {"no answer", "1", fakes::kNoAnswer, false, nullptr, {keep}, 1024, {"800 now", "1024 now"}},
       {"box ended", "1", fakes::kBoxEnded, false, nullptr, {keep}, 1024, {"800 now", "1024 now"}},
-      {"no prompt", "0", Answer::Cancel, false, nullptr, {}, 800, {"800 stored"}},
+      {"no prompt", "0", Answer::Cancel, false, nullptr, {}, 800, {"800 now", "800 stored"}},
       {"rejected", "1", Answer::Ok, true, nullptr, {cannot}, 1024, {}},
       {"typed", "1", Answer::Ok, false, " 800 x 600", {cannot}, 1024, {}},
+      {"needs restart", "0", Answer::Ok, false, nullptr, {cannot}, 1024, {"800 now"}, kRestart},
+      {"not stored", "1", Answer::Ok, false, nullptr, {keep, cannot}, 1024,
+       {"800 now", "800 stored", "1024 now"}, kNotUpdated, ChangeFlags::Store},
+      {"stored for a restart", "0", Answer::Ok, false, nullptr, {cannot}, 1024,
+       {"800 now", "800 stored", "1024 stored"}, kRestart, ChangeFlags::Store},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -307,6 +323,7 @@ TEST_F(DisplayPageTest, SetChangesTheModeAndAsksWhenPrompted) {
     Cards95();
     if (c.checkDispMode) PutCommon("checkdispmode", c.checkDispMode);
     if (c.refused) display.refused = {{16, 800, 600, 0}};
+    if (c.fails) display.failing = {{{16, 800, 600, 0}, c.failing, c.fails}};
     Show();
     const int keptDepth = controls.CurrentIndex(IDC_MODE_DEPTH);
     const int keptSize = controls.CurrentIndex(IDC_MODE_SIZE);
@@ -318,6 +335,7 @@ TEST_F(DisplayPageTest, SetChangesTheModeAndAsksWhenPrompted) {
     Click(IDC_MODE_SET);
     EXPECT_EQ(c.messages, Messages());
     EXPECT_EQ(c.screenWidth, display.screen.width);
+    EXPECT_EQ(c.screenWidth, static_cast<int>(display.stored.width));
     EXPECT_EQ(c.changes, Changes(&os::DisplayMode::width));
     const bool moved = c.screenWidth == 800;
     EXPECT_EQ(moved ? "16BitColor" : "32BitColor", controls.Text(IDC_MODE_DEPTH));
@@ -342,7 +360,7 @@ TEST_F(DisplayPageTest, WindowsNTSetTakesTheStoredRateOfTheSize) {
   Choose(IDC_MODE_DEPTH, controls.FindExact(IDC_MODE_DEPTH, "32BitColor", -1));
   Choose(IDC_MODE_SIZE, controls.FindExact(IDC_MODE_SIZE, "1024 x  768", -1));
   Click(IDC_MODE_SET);
-  ASSERT_EQ(1u, display.Changes().size());
+  ASSERT_EQ(2u, display.Changes().size());
   EXPECT_EQ(75u, display.Changes()[0].mode.frequency);
   EXPECT_EQ(1, controls.CurrentIndex(k1024List));
 
@@ -350,7 +368,7 @@ TEST_F(DisplayPageTest, WindowsNTSetTakesTheStoredRateOfTheSize) {
   Choose(IDC_MODE_SIZE, controls.FindExact(IDC_MODE_SIZE, " 640 x  480", -1));
   Click(IDC_MODE_SET);
   EXPECT_EQ(std::vector<std::string>{kCannotSetModeMessage}, Messages());
-  EXPECT_EQ(1u, display.Changes().size());
+  EXPECT_EQ(2u, display.Changes().size());
 }
 
 // The page's desktop is the screen after a rejected Set, so that the next
