@@ -138,7 +138,6 @@ TEST_P(RegistryContract, TextsAreSizedByTheFamilysRule) {
     std::uint32_t count;
     std::string windows95, nt;
   } rows[] = {
-      {"whole", Type::Text, {"ab\0", 3}, 3, {"ab\0", 3}, {"ab\0", 3}},
       {"uncounted", Type::Text, {"ab\0", 3}, 2, {"ab\0", 3}, {"ab\0", 3}},
       {"cut", Type::Text, {"abc\0", 4}, 1, {"abc\0", 4}, "a"},
       {"inner", Type::Text, {"a\0b\0", 4}, 3, {"a\0", 2}, {"a\0b\0", 4}},

@@ -33,9 +33,8 @@ enum class TextRule {
 // enumerate in the order of their lower-cased names, open creates, volatile keys
 // vanish at Restart and take no non-volatile children, a key with subkeys
 // cannot be deleted, and a short buffer gets ERROR_MORE_DATA untouched.
-// Texts are written by the family's rule, as Windows writes them: both read
-// past the count, so that a text written from a buffer without a zero after
-// it reads past the buffer here too.
+// Texts are sized by the family's rule, which reads past the count as
+// Windows does.
 class FakeRegistry : public os::Registry {
  public:
   FakeRegistry();

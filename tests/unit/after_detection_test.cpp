@@ -84,19 +84,13 @@ TEST_F(AfterDetectionTest, MissingLibrariesAndDirectXGiveNotAvailable) {
 TEST_F(AfterDetectionTest, RunEntryFollowsLoadStartup) {
   Cards({"0000"});
   PutCommon("loadstartup", "1");
-  const std::string longPath = "D:\\" + std::string(300, 'p') + "\\kvtune.exe";
-  const struct {
-    std::string path, entry;
-  } entries[] = {
-      {"C:\\Program Files\\Kvartune\\kvtune.exe",
-       "\"C:\\Program Files\\Kvartune\\kvtune.exe\""},
-      {longPath, longPath},
-  };
-  for (const auto& row : entries) {
-    system.modulePath = row.path;
-    Run();
-    EXPECT_EQ(row.entry, registry.Text(kMachine, kRun, "xkvartune"));
-  }
+  Run();
+  EXPECT_EQ("\"C:\\Program Files\\Kvartune\\kvtune.exe\"",
+            registry.Text(kMachine, kRun, "xkvartune"));
+
+  system.modulePath = "D:\\" + std::string(300, 'p') + "\\kvtune.exe";
+  Run();
+  EXPECT_EQ(system.modulePath, registry.Text(kMachine, kRun, "xkvartune"));
 
   for (const char* other : {"0", "", "yes"}) {
     PutCommon("loadstartup", other);
