@@ -29,9 +29,11 @@ TEST(WindowsNTConfiguration, ApplyStoresTheChoicesAndTheTrayGoesAtTheNextStart) 
                            "nt40-vendor-settings-per-user"}));
   ASSERT_TRUE(CopyWindowsNTDriverFiles());
   const std::string copy = "C:\\Program Files\\Kvartune\\kvtune.exe";
-  ASSERT_TRUE(CopyProgram(copy));
+  CreateDirectoryA("C:\\Program Files\\Kvartune", nullptr);
+  ASSERT_TRUE(CopyFileA(ProgramPath().c_str(), copy.c_str(), FALSE));
   ASSERT_TRUE(RunsWithoutMessage(copy));
   EXPECT_TRUE(HasText(kRun, "xkvartune", "\"" + copy + "\""));
+  DeleteFileA(copy.c_str());
   ASSERT_TRUE(AddProfiles({"nt40-banshee"}));
   ConfigurationRun run;
   ASSERT_NE(nullptr, run.page);

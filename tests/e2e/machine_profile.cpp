@@ -49,18 +49,6 @@ void SettleDisplayDevices() {
   (void)settled;
 }
 
-testing::AssertionResult CopyListed(const std::string& source,
-                                    const std::string& destination) {
-  {
-    std::ofstream list(CopiedFilesList(), std::ios::app);
-    list << destination << '\n';
-  }
-  if (CopyFileA(source.c_str(), destination.c_str(), FALSE))
-    return testing::AssertionSuccess();
-  return testing::AssertionFailure()
-         << "cannot copy " << source << " to " << destination;
-}
-
 testing::AssertionResult RunRegedit(const std::string& arguments) {
   ProgramRun regedit(WindowsFolderOfThisProcess() + "\\regedit.exe", arguments);
   if (!regedit.WaitForExit())
@@ -131,13 +119,14 @@ testing::AssertionResult AddProfiles(
 
 testing::AssertionResult CopyFixture(const std::string& fixture,
                                      const std::string& destination) {
-  return CopyListed(FixturePath(fixture), destination);
-}
-
-testing::AssertionResult CopyProgram(const std::string& destination) {
-  CreateDirectoryA(destination.substr(0, destination.rfind('\\')).c_str(),
-                   nullptr);
-  return CopyListed(ProgramPath(), destination);
+  {
+    std::ofstream list(CopiedFilesList(), std::ios::app);
+    list << destination << '\n';
+  }
+  if (CopyFileA(FixturePath(fixture).c_str(), destination.c_str(), FALSE))
+    return testing::AssertionSuccess();
+  return testing::AssertionFailure()
+         << "cannot copy " << FixturePath(fixture) << " to " << destination;
 }
 
 testing::AssertionResult CopyWindows98DriverFiles() {

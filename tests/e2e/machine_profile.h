@@ -32,9 +32,6 @@ testing::AssertionResult AddProfiles(
 // on the machine; the next clean slate removes it.
 testing::AssertionResult CopyFixture(const std::string& fixture,
                                      const std::string& destination);
-// Copies the program under test to a path on the machine, making its
-// folder; the next clean slate removes the copy.
-testing::AssertionResult CopyProgram(const std::string& destination);
 
 // The Banshee's Windows 95/98 display driver and both Glide libraries, with
 // the versions of their fixtures, in the system folder.
