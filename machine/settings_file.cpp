@@ -29,9 +29,14 @@ long Write(os::Registry& registry, const regedit::Entry& entry) {
   long result = registry.CreateKey(entry.root, entry.key,
                                    os::KeyOption::NonVolatile, key);
   if (result != os::error::kSuccess) return result;
-  const std::vector<unsigned char>& bytes = entry.value.bytes;
+  // Windows reads a text past the count it is given: Windows 95/98 stores a
+  // REG_SZ up to its first zero whatever the count, and NT counts the zero
+  // that follows a text without its own. So the bytes go from a copy with a
+  // zero after them, which is never empty.
+  std::vector<unsigned char> bytes = entry.value.bytes;
+  bytes.push_back(0);
   result = registry.SetValue(key, entry.name, entry.value.type, bytes.data(),
-                             static_cast<std::uint32_t>(bytes.size()));
+                             static_cast<std::uint32_t>(bytes.size() - 1));
   registry.CloseKey(key);
   return result;
 }

@@ -12,6 +12,7 @@ constexpr long kSuccess = 0;
 constexpr long kFileNotFound = 2;
 constexpr long kAccessDenied = 5;
 constexpr long kInvalidHandle = 6;
+constexpr long kInvalidParameter = 87;
 constexpr long kMoreData = 234;
 constexpr long kNoMoreItems = 259;
 constexpr long kKeyDeleted = 1018;

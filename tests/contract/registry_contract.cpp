@@ -123,6 +123,45 @@ TEST_P(RegistryContract, WritesStoreExactTypesAndBytes) {
   registry_->CloseKey(handle);
 }
 
+// RegSetValueExA reads a text past the count it is given. Windows 95/98
+// stores a REG_SZ up to its first zero and that zero, whatever the count
+// (Wine's advapi32 keeps that rule for a program set to Windows 98); NT
+// counts the zero that follows a text whose last counted byte is not zero.
+// Known difference: the Wine tier runs this program as NT, so the Windows
+// 95/98 column is compared with the fake alone.
+TEST_P(RegistryContract, TextsAreSizedByTheFamilysRule) {
+  using Type = os::ValueType;
+  const struct {
+    const char* name;
+    Type type;
+    std::string buffer;  // with the zero after the counted bytes
+    std::uint32_t count;
+    std::string windows95, nt;
+  } rows[] = {
+      {"uncounted", Type::Text, {"ab\0", 3}, 2, {"ab\0", 3}, {"ab\0", 3}},
+      {"cut", Type::Text, {"abc\0", 4}, 1, {"abc\0", 4}, "a"},
+      {"inner", Type::Text, {"a\0b\0", 4}, 3, {"a\0", 2}, {"a\0b\0", 4}},
+      {"empty", Type::Text, {"\0", 1}, 0, {"\0", 1}, ""},
+      {"expand", Type::ExpandText, {"%a%\0", 4}, 3, "%a%", {"%a%\0", 4}},
+  };
+  os::KeyHandle key = 0;
+  ASSERT_EQ(0, registry_->CreateKey(kMachine, Scratch(),
+                                    os::KeyOption::NonVolatile, key));
+  for (const auto& row : rows) {
+    const std::vector<unsigned char> buffer = Bytes(row.buffer);
+    ASSERT_EQ(0, registry_->SetValue(key, row.name, row.type, buffer.data(),
+                                     row.count))
+        << row.name;
+    unsigned char stored[16];
+    std::uint32_t size = sizeof stored;
+    ASSERT_EQ(0, registry_->QueryValue(key, row.name, nullptr, stored, size));
+    EXPECT_EQ(Bytes(GetParam().windows95 ? row.windows95 : row.nt),
+              std::vector<unsigned char>(stored, stored + size))
+        << row.name;
+  }
+  registry_->CloseKey(key);
+}
+
 TEST_P(RegistryContract, NumbersReadWhateverTheType) {
   CRegistryKey key(*registry_);
   ASSERT_EQ(0, key.Open(kMachine, Scratch()));

@@ -12,6 +12,8 @@
 // under Wine, so that the fake keeps the real registry's behaviour.
 struct RegistryUnderTest {
   std::string name;
+  // Sizes texts as Windows 95/98 does, not as NT does.
+  bool windows95;
   std::function<std::unique_ptr<os::Registry>()> make;
 };
 

@@ -20,12 +20,21 @@ void ExpectUserValuesKept() {
             ValueNames(kUserDriverKey + "\\Glide", HKEY_CURRENT_USER));
 }
 
-// Default and Reset first; then the user turns the tray icon and the start
-// with Windows off and the override on. The next start has no tray icon.
+// A copy in the folder the user's guide suggests starts with Windows from
+// its path in quotes. Default and Reset first; then the user turns the tray
+// icon and the start with Windows off and the override on. The next start
+// has no tray icon.
 TEST(WindowsNTConfiguration, ApplyStoresTheChoicesAndTheTrayGoesAtTheNextStart) {
   ASSERT_TRUE(SeedMachine({"nt40-banshee", "kvartune-earlier-start-nt",
                            "nt40-vendor-settings-per-user"}));
   ASSERT_TRUE(CopyWindowsNTDriverFiles());
+  const std::string copy = "C:\\Program Files\\Kvartune\\kvtune.exe";
+  CreateDirectoryA("C:\\Program Files\\Kvartune", nullptr);
+  ASSERT_TRUE(CopyFileA(ProgramPath().c_str(), copy.c_str(), FALSE));
+  ASSERT_TRUE(RunsWithoutMessage(copy));
+  EXPECT_TRUE(HasText(kRun, "xkvartune", "\"" + copy + "\""));
+  DeleteFileA(copy.c_str());
+  ASSERT_TRUE(AddProfiles({"nt40-banshee"}));
   ConfigurationRun run;
   ASSERT_NE(nullptr, run.page);
 

@@ -8,10 +8,10 @@
 
 namespace e2e {
 
-testing::AssertionResult RunsWithoutMessage() {
-  ProgramRun program(ProgramPath());
+testing::AssertionResult RunsWithoutMessage(const std::string& path) {
+  ProgramRun program(path);
   if (!program.Started())
-    return testing::AssertionFailure() << "cannot start " << ProgramPath();
+    return testing::AssertionFailure() << "cannot start " << path;
   if (!program.WaitUntilSettled())
     return testing::AssertionFailure()
            << "neither ended nor showed a dialog in " << kPatience << " ms";

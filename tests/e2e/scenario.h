@@ -41,11 +41,13 @@ inline const std::string kMessageCaption = "kvtune";
 constexpr int kMessageText = 0xFFFF;
 constexpr int kMessageIcon = 0x0440;
 
-// Runs kvtune.exe on the seeded machine until its detection is over (it has
-// ended, or waits for the user in a dialog) and checks that it did not crash
-// and showed no message box. A program that runs on with its main window is
-// then unloaded from its tray menu's command and must end normally.
-testing::AssertionResult RunsWithoutMessage();
+// Runs kvtune.exe (or a copy of it) on the seeded machine until its
+// detection is over (it has ended, or waits for the user in a dialog) and
+// checks that it did not crash and showed no message box. A program that
+// runs on with its main window is then unloaded from its tray menu's command
+// and must end normally.
+testing::AssertionResult RunsWithoutMessage(
+    const std::string& path = ProgramPath());
 
 // The texts every start that found a card writes to "common" besides the
 // card count and the selection.

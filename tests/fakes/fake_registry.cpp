@@ -85,6 +85,8 @@ struct FakeRegistry::Node {
 FakeRegistry::FakeRegistry()
     : machine_(std::make_shared<Node>()), user_(std::make_shared<Node>()) {}
 
+FakeRegistry::FakeRegistry(TextRule rule) : FakeRegistry() { textRule_ = rule; }
+
 FakeRegistry::~FakeRegistry() = default;
 
 FakeRegistry::Node* FakeRegistry::Find(os::Root root,
@@ -188,6 +190,17 @@ long FakeRegistry::SetValue(os::KeyHandle key, const std::string& name,
                             std::uint32_t size) {
   Node* node = nullptr;
   if (const long error = Resolve(key, node)) return error;
+  const bool text = type == os::ValueType::Text ||
+                    type == os::ValueType::ExpandText ||
+                    type == os::ValueType::MultiText;
+  if (textRule_ == TextRule::Windows95 && type == os::ValueType::Text) {
+    if (data == nullptr) return os::error::kInvalidParameter;
+    size = static_cast<std::uint32_t>(
+        std::strlen(reinterpret_cast<const char*>(data)) + 1);
+  } else if (textRule_ == TextRule::NT && text && size > 0 &&
+             data[size - 1] != 0 && data[size] == 0) {
+    ++size;
+  }
   RegValue value{type, std::vector<unsigned char>(data, data + size)};
   if (Node::Value* existing = fakes::Lookup(node->values, name)) {
     existing->value = value;

@@ -18,14 +18,27 @@ struct RegValue {
   }
 };
 
+// How RegSetValueExA sizes a text, which differs between the families.
+enum class TextRule {
+  // Windows 95/98: a REG_SZ is stored up to its first zero and that zero,
+  // whatever the count says; one without data is refused.
+  Windows95,
+  // Windows NT: a text (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) whose last
+  // counted byte is not zero gets the byte after it too when that is zero.
+  NT,
+};
+
 // An in-memory registry with the behaviour the program relies on, as Wine
 // shows it: names compare without regard to case, subkeys and values
 // enumerate in the order of their lower-cased names, open creates, volatile keys
 // vanish at Restart and take no non-volatile children, a key with subkeys
 // cannot be deleted, and a short buffer gets ERROR_MORE_DATA untouched.
+// Texts are sized by the family's rule, which reads past the count as
+// Windows does.
 class FakeRegistry : public os::Registry {
  public:
   FakeRegistry();
+  explicit FakeRegistry(TextRule rule);
   ~FakeRegistry() override;
 
   long CreateKey(os::Root root, const std::string& path, os::KeyOption option,
@@ -77,6 +90,7 @@ class FakeRegistry : public os::Registry {
   // Drops every volatile key, as a restart of Windows does.
   void Restart();
   std::size_t OpenHandles() const { return handles_.size(); }
+  void UseTextRule(TextRule rule) { textRule_ = rule; }
 
  private:
   struct Node;
@@ -89,6 +103,7 @@ class FakeRegistry : public os::Registry {
   std::map<os::KeyHandle, std::shared_ptr<Node>> handles_;
   std::map<std::pair<os::Root, std::string>, long> denied_;
   os::KeyHandle nextHandle_ = 0x100;
+  TextRule textRule_ = TextRule::Windows95;
 };
 
 }  // namespace fakes

@@ -85,7 +85,7 @@ TEST_F(AfterDetectionTest, RunEntryFollowsLoadStartup) {
   Cards({"0000"});
   PutCommon("loadstartup", "1");
   Run();
-  EXPECT_EQ("C:\\Program Files\\Kvartune\\kvtune.exe",
+  EXPECT_EQ("\"C:\\Program Files\\Kvartune\\kvtune.exe\"",
             registry.Text(kMachine, kRun, "xkvartune"));
 
   system.modulePath = "D:\\" + std::string(300, 'p') + "\\kvtune.exe";

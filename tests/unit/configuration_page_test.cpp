@@ -173,7 +173,8 @@ TEST_F(ConfigurationPageTest, LoadAtStartupWritesAndRemovesTheRunEntry) {
   Toggle(IDC_LOAD_AT_STARTUP);
   Click(IDC_CONFIG_APPLY);
   EXPECT_EQ("1", Common("loadstartup"));
-  EXPECT_EQ(system.modulePath, registry.Text(kMachine, kRun, "xkvartune"));
+  EXPECT_EQ("\"C:\\Program Files\\Kvartune\\kvtune.exe\"",
+            registry.Text(kMachine, kRun, "xkvartune"));
   Toggle(IDC_LOAD_AT_STARTUP);
   Click(IDC_CONFIG_APPLY);
   EXPECT_EQ("0", Common("loadstartup"));

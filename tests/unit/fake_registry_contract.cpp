@@ -3,6 +3,13 @@
 
 INSTANTIATE_TEST_SUITE_P(
     InMemory, RegistryContract,
-    ::testing::Values(RegistryUnderTest{
-        "Fake", [] { return std::make_unique<fakes::FakeRegistry>(); }}),
+    ::testing::Values(
+        RegistryUnderTest{
+            "Fake95", true,
+            [] { return std::make_unique<fakes::FakeRegistry>(); }},
+        RegistryUnderTest{"FakeNT", false,
+                          [] {
+                            return std::make_unique<fakes::FakeRegistry>(
+                                fakes::TextRule::NT);
+                          }}),
     RegistryName);

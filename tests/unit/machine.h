@@ -27,6 +27,7 @@ struct Machine {
   os::Services services{registry, system, files, shell, power, display};
 
   void UseNT() {
+    registry.UseTextRule(fakes::TextRule::NT);
     system.version = {4, 0, 1381, os::kPlatformNT};
     system.systemDirectory = "C:\\WINNT\\system32";
     system.windowsDirectory = "C:\\WINNT";

@@ -1,8 +1,10 @@
-// The command line's settings commands on a Windows 98 PC with one card:
-// what each says, its exit code, and that a refused or failed command
-// changes nothing.
+// The command line's settings commands on a Windows 98 PC with one card (or
+// an NT 4.0 one): what each says, its exit code, what a restore of the
+// start-up entry stores, and that a refused or failed command changes
+// nothing.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,7 @@ constexpr char kHeader[] = "REGEDIT4\r\n\r\n";
 constexpr char kDriver[] =
     "[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services\\Class\\Display"
     "\\0000";
+constexpr char kRun[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\run";
 const std::string kRefused = "C:\\in.reg, line ";
 const std::string kNothing = ". Nothing was imported.";
 
@@ -33,6 +36,9 @@ struct Row {
   const char* denied = nullptr;
   // The bytes of the restore point instead of those the start wrote.
   const char* restorePoint = nullptr;
+  bool nt = false;
+  // The start-up entry the command leaves, as Windows stores it.
+  std::optional<fakes::RegValue> run = std::nullopt;
 };
 
 const std::string kGood = std::string(kHeader) + kDriver +
@@ -52,6 +58,13 @@ const std::string kOpenQuote =
 const std::string kNoKey = std::string(kHeader) + "\"SSTH3_LDELAY\"=\"1\"\r\n";
 const std::string kOtherRoot =
     std::string(kHeader) + "[HKEY_CLASSES_ROOT\\.reg]\r\n@=\"x\"\r\n";
+// Restore points with the start-up entry (in quotes) in forms Windows 95/98
+// cannot store.
+const std::string kRunFile = std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\" +
+                             kRun + "]\r\n\"xkvartune\"=";
+const std::string kUnended = kRunFile + "hex(1):22,43,20,22\r\n";
+const std::string kNoText = kRunFile + "hex(1):\r\n";
+const fakes::RegValue kQuotedC{os::ValueType::Text, {'"', 'C', ' ', '"', 0}};
 
 const Row kRows[] = {
     {"import", "/import C:\\in.reg", kGood.c_str(), {}, 0,
@@ -103,20 +116,34 @@ const Row kRows[] = {
      {kRefused + "3: value before any key" + kNothing}, nullptr},
     {"another root", "/import C:\\in.reg", kOtherRoot.c_str(), {}, 1,
      {kRefused + "3: malformed key line" + kNothing}, nullptr},
+    // Windows 95/98 stores a text up to its first zero, and NT counts the
+    // zero after one that lacks its own.
+    {"a restored text without its zero", "/restore /quiet", nullptr, {}, 0,
+     {}, nullptr, nullptr, kUnended.c_str(), false, kQuotedC},
+    {"the same on NT", "/restore /quiet", nullptr, {}, 0, {}, nullptr, nullptr,
+     kUnended.c_str(), true, kQuotedC},
+    {"a restored empty text", "/restore /quiet", nullptr, {}, 0, {}, nullptr,
+     nullptr, kNoText.c_str(), false, {{os::ValueType::Text, {0}}}},
 };
 
 TEST(SettingsCommand, SaysWhatItDidAndChangesNothingWhenRefused) {
   for (const Row& row : kRows) {
     SCOPED_TRACE(row.what);
     Machine pc;
-    pc.AddBanshee95("0000");
+    if (row.nt) {
+      pc.UseNT();
+      pc.AddBansheeNT();
+    } else {
+      pc.AddBanshee95("0000");
+    }
     ASSERT_TRUE(CTweakApp(pc.services, pc.sheet).StartUp());
     if (row.file != nullptr) pc.files.contents["C:\\in.reg"] = row.file;
     if (row.file != nullptr && *row.file == '\0')
       pc.files.readOnly.insert("C:\\in.reg");
     if (row.denied != nullptr) pc.registry.Deny(Machine::kMachine, row.denied);
     if (row.restorePoint != nullptr)
-      pc.files.contents["C:\\WINDOWS\\KVARTUNE.REG"] = row.restorePoint;
+      pc.files.contents[pc.system.windowsDirectory + "\\KVARTUNE.REG"] =
+          row.restorePoint;
     pc.shell.answers.assign(row.answers.begin(), row.answers.end());
     const std::string before = pc.registry.Dump();
 
@@ -131,6 +158,8 @@ TEST(SettingsCommand, SaysWhatItDidAndChangesNothingWhenRefused) {
                 pc.registry.Text(Machine::kMachine,
                                  std::string(kDriver + 20) + "\\DEFAULT",
                                  "grxClock"));
+    } else if (row.run) {
+      EXPECT_EQ(row.run, pc.registry.Get(Machine::kMachine, kRun, "xkvartune"));
     } else {
       EXPECT_EQ(before, pc.registry.Dump());
     }
