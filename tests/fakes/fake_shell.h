@@ -21,22 +21,21 @@ struct ShownMessage {
 // any other box would wait forever, which fails the test.
 inline constexpr std::nullopt_t kNoAnswer = std::nullopt;
 
-// What the script answers: a button, nobody, or a box result that is none
-// of the box's buttons (kBoxEnded: MessageBoxA's 0, as when its owner was
-// destroyed under it), read as the real shell reads it.
+// What the script answers: a button, nobody, or kBoxEnded, a box that
+// returned 0 (its owner destroyed under it), read as the real shell reads
+// it.
 struct Reply {
-  Reply(os::Answer button) : answer(button) {}
   Reply(std::optional<os::Answer> button) : answer(button) {}
+  Reply(os::Answer button) : answer(button) {}
   Reply(std::nullopt_t) {}
-  static Reply BoxResult(int result) {
-    Reply reply(std::nullopt);
-    reply.boxResult = result;
-    return reply;
-  }
   std::optional<os::Answer> answer;
-  std::optional<int> boxResult;
+  bool ended = false;
 };
-inline const Reply kBoxEnded = Reply::BoxResult(0);
+inline const Reply kBoxEnded = [] {
+  Reply reply(std::nullopt);
+  reply.ended = true;
+  return reply;
+}();
 
 class FakeShell : public os::Shell {
  public:
@@ -83,7 +82,7 @@ class FakeShell : public os::Shell {
     if (answers.empty()) return os::Answer::Ok;
     const Reply reply = answers.front();
     answers.pop_front();
-    if (reply.boxResult) return os::AnswerOfBox(*reply.boxResult, buttons);
+    if (reply.ended) return os::AnswerOfBox(0, buttons);
     return reply.answer;
   }
 };
