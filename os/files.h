@@ -27,9 +27,10 @@ class Files {
   // copied.
   virtual bool CopyIfAbsent(const std::string& from, const std::string& to) = 0;
   // The C runtime's text streams, in which a line ends with a line feed
-  // (carriage return and line feed in the file). Opens with mode "r+t",
-  // which needs read and write access, and reads to the end, each read
-  // taking at most `longest` characters up to and including a line feed.
+  // (carriage return and line feed in the file). Opens with mode "rt", for
+  // reading only, so a read-only file reads too, and reads to the end, each
+  // read taking at most `longest` characters up to and including a line
+  // feed.
   // False when the file will not open.
   virtual bool ReadTextPieces(const std::string& path, std::size_t longest,
                               std::vector<std::string>& reads) = 0;

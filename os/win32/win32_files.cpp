@@ -75,7 +75,7 @@ bool Win32Files::CopyIfAbsent(const std::string& from, const std::string& to) {
 
 bool Win32Files::ReadTextPieces(const std::string& path, std::size_t longest,
                                 std::vector<std::string>& reads) {
-  std::FILE* file = std::fopen(path.c_str(), "r+t");
+  std::FILE* file = std::fopen(path.c_str(), "rt");
   if (file == nullptr) return false;
   std::vector<char> buffer(longest + 1);
   while (std::fgets(buffer.data(), static_cast<int>(buffer.size()), file))

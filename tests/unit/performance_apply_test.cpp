@@ -286,7 +286,9 @@ TEST_F(PerformanceApplyTest, RestartIsAskedForClockAndSplashChangesOnly) {
     const char* name;
     bool nt;
     bool splashStored;
-    bool callLine;  // the start-up file calls the batch file already
+    // The start-up file calls the batch file already; it is read-only,
+    // which reading it for the call line does not mind.
+    bool callLine;
     Change change;
     Writes requests;  // on Yes; empty: no question
   };
@@ -297,6 +299,7 @@ TEST_F(PerformanceApplyTest, RestartIsAskedForClockAndSplashChangesOnly) {
       {"95 clock", false, false, true, kClock, plain},
       {"95 first block", false, false, false, kNothing, {}},
       {"95 first block, splash kept", false, true, false, kNothing, plain},
+      {"95 splash kept", false, true, true, kNothing, {}},
       {"NT unchanged", true, false, false, kNothing, {}},
       {"NT splash", true, false, false, kSplash, {}},
       {"NT clock", true, false, false, kClock, forced},
@@ -304,6 +307,7 @@ TEST_F(PerformanceApplyTest, RestartIsAskedForClockAndSplashChangesOnly) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     files.contents.clear();
+    files.readOnly.clear();
     power.requests.clear();
     shell.messages.clear();
     if (c.nt) {
@@ -316,7 +320,10 @@ TEST_F(PerformanceApplyTest, RestartIsAskedForClockAndSplashChangesOnly) {
     registry.PutText(kMachine,
                      (c.nt ? kDevice + "\\Glide" : kDriver + "0000\\Glide"),
                      "FX_GLIDE_NO_SPLASH", c.splashStored ? "1" : "0");
-    if (c.callLine) files.contents[kStartup] = "call c:\\kvartune.bat\r\n";
+    if (c.callLine) {
+      files.contents[kStartup] = "call c:\\kvartune.bat\r\n";
+      files.readOnly = {kStartup};
+    }
     Show();
     if (c.change == kSwitch) Toggle(IDC_GLIDE_MIPMAP_DITHER);
     if (c.change == kSplash) Toggle(IDC_GLIDE_NO_SPLASH);
