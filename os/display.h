@@ -13,11 +13,15 @@ struct DisplayMode {
   std::uint32_t frequency = 0;
 };
 
-// The screen as GetDeviceCaps reports it: BITSPIXEL, HORZRES, VERTRES.
+// The screen as GetDeviceCaps reports it: BITSPIXEL, HORZRES, VERTRES and
+// PLANES. A planar screen, such as the 16 colours of Windows 95/98's Safe
+// Mode (one bit in four planes), has as many bits per pixel as its planes
+// together.
 struct ScreenMode {
   int bitsPerPixel = 0;
   int width = 0;
   int height = 0;
+  int planes = 1;
 };
 
 // The ChangeDisplaySettingsA flags the program uses.

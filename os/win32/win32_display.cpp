@@ -31,6 +31,7 @@ ScreenMode Win32Display::Screen() {
   screen.bitsPerPixel = GetDeviceCaps(context, BITSPIXEL);
   screen.width = GetDeviceCaps(context, HORZRES);
   screen.height = GetDeviceCaps(context, VERTRES);
+  screen.planes = GetDeviceCaps(context, PLANES);
   ReleaseDC(nullptr, context);
   return screen;
 }

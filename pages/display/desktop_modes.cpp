@@ -6,7 +6,7 @@ namespace display {
 
 void DesktopModes::ReadDesktopMode() {
   const os::ScreenMode screen = display_.Screen();
-  depth = screen.bitsPerPixel;
+  depth = screen.bitsPerPixel * screen.planes;
   width = screen.width;
   height = screen.height;
 }

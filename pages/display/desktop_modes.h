@@ -17,7 +17,7 @@ class DesktopModes {
  public:
   explicit DesktopModes(os::Display& display) : display_(display) {}
 
-  // The screen's depth and size.
+  // The screen's depth (its bits per pixel in all its planes) and size.
   void ReadDesktopMode();
   // The last listed mode whose text (with `textFields`) is `target`;
   // kNoMode when none is.

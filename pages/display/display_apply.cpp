@@ -32,9 +32,12 @@ void CMyPage3::ApplyDisplay95() {
 
   WriteText(services().registry, names::kCommon, names::kLinkRgb3,
             flags::Text(gamma_.linked));
+  // On a desktop of a depth without mode keys the lists showed the driver's
+  // default, not the stored rates: only the sizes the user changed go out.
   for (const std::string& card : TargetCards()) {
     for (int row = 0; row < display::kRows; ++row)
-      WriteModeRefresh(card, display::KeyText(row), positions[row]);
+      if (modeKeyDepth_ || positions[row] != loadedChoices_[row])
+        WriteModeRefresh(card, display::KeyText(row), positions[row]);
     WriteGamma(DriverKey(card));
   }
 

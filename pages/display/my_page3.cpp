@@ -1,6 +1,9 @@
 #include "machine/managed_set.h"
 #include "pages/display/my_page3.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "machine/cards.h"
 #include "machine/os_family.h"
 #include "machine/vendor_settings.h"
@@ -79,14 +82,20 @@ void CMyPage3::Activate() {
 // Every activation on Windows 95/98 writes the choice found at the desktop's
 // depth into all four depths of every size, creating the mode keys. Without
 // a selected card there is no driver key: the mode keys are neither read nor
-// written, which would make them below the display class key itself.
+// written, which would make them below the display class key itself. A
+// desktop of a depth without mode keys (Safe Mode's 16 colours) has nothing
+// to copy: the lists show the driver's default and no mode key is touched,
+// so the rates the user set survive.
 void CMyPage3::LoadDisplay95() {
-  const bool hasCard = !selected_.empty();
   const GammaTexts gamma = ReadGamma(DriverKey(selected_));
   desktop_.ReadDesktopMode();
   const std::string depth = std::to_string(desktop_.depth);
+  modeKeyDepth_ = std::any_of(
+      std::begin(managed::kModeDepths), std::end(managed::kModeDepths),
+      [&](const char* known) { return depth == known; });
+  const bool hasCard = !selected_.empty() && modeKeyDepth_;
   std::string driverDefault;
-  if (hasCard)
+  if (!selected_.empty())
     ReadText(services().registry, DriverKey(selected_) + names::kDefaultSubkey,
              names::kRefreshRate, driverDefault);
 
@@ -104,6 +113,7 @@ void CMyPage3::LoadDisplay95() {
         text = "-1";
     }
     positions[row] = display::ChoiceOfText(text);
+    loadedChoices_[row] = positions[row];
     if (display::RowOf(desktop_.width, desktop_.height) == row)
       keptChoice_ = positions[row];
     if (hasCard) WriteRowText(selected_, keyText, text);

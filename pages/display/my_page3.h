@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "pages/display/desktop_modes.h"
+#include "pages/display/size_table.h"
 #include "ui/gamma_group.h"
 #include "ui/settings_page.h"
 
@@ -93,5 +94,9 @@ class CMyPage3 : public ui::SettingsPage {
   int keptSizeItem_ = -1;
   int keptChoice_ = -1;
   int newChoice_ = -1;
+  // Windows 95/98: whether the desktop's depth has mode keys, and the
+  // choices the lists showed when loaded.
+  bool modeKeyDepth_ = true;
+  int loadedChoices_[display::kRows] = {};
   ui::GammaGroup gamma_;
 };

@@ -118,6 +118,26 @@ TEST_F(DisplayPageTest, Windows98LoadRewritesTheChoiceAtEveryDepth) {
   }
 }
 
+// Safe Mode's 16 colours: one bit in four planes, a depth without mode keys.
+// Its showing leaves them as they were; Apply writes the size the user
+// changed only.
+TEST_F(DisplayPageTest, Windows98OnASixteenColourDesktopKeepsTheModeKeys) {
+  Cards95();
+  display.screen = {1, 640, 480, 4};
+  registry.PutText(kMachine, kDriver + "0000\\MODES\\16\\1024,768", "RefreshRate", "85");
+  registry.PutText(kMachine, kDriver + "0000\\MODES\\32\\800,600", "RefreshRate", "120");
+  Show();
+  EXPECT_EQ(1, controls.CurrentIndex(k1024List));
+  EXPECT_EQ("85", ModeRate("0000", "16", "1024,768"));
+  EXPECT_EQ("<none>", ModeRate("0000", "8", "1024,768"));
+  Choose(k1024List, 6);
+  Click(IDC_DISPLAY_APPLY);
+  for (const char* depth : {"8", "16", "24", "32"})
+    EXPECT_EQ("85", ModeRate("0000", depth, "1024,768")) << depth;
+  EXPECT_EQ("120", ModeRate("0000", "32", "800,600"));
+  EXPECT_EQ("<none>", ModeRate("0000", "8", "800,600"));
+}
+
 TEST_F(DisplayPageTest, Windows98WithoutACardLeavesTheDisplayClassAlone) {
   Show();
   EXPECT_EQ(std::vector<std::string>{},
