@@ -72,7 +72,9 @@ bool Run(Contender& contender) {
 
 int main(int argc, char** argv) {
   const int rounds = argc > 1 ? std::atoi(argv[1]) : 9;
-  if (rounds < 1 || !e2e::SeedMachine({"win98-one-banshee"})) return 2;
+  if (rounds < 1 ||
+      !e2e::SeedMachine({"win98-one-banshee", "bench-bare-sheet-98"}))
+    return 2;
   Contender program{e2e::ProgramPath(), "", e2e::kTitle.c_str(),
                     UnloadProgram};
   Contender bare{e2e::BareSheetPath(), "", kBareSheetTitle, CloseBareSheet};
