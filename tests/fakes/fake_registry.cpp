@@ -85,8 +85,6 @@ struct FakeRegistry::Node {
 FakeRegistry::FakeRegistry()
     : machine_(std::make_shared<Node>()), user_(std::make_shared<Node>()) {}
 
-FakeRegistry::FakeRegistry(TextRule rule) : FakeRegistry() { textRule_ = rule; }
-
 FakeRegistry::~FakeRegistry() = default;
 
 FakeRegistry::Node* FakeRegistry::Find(os::Root root,

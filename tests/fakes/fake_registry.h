@@ -38,7 +38,6 @@ enum class TextRule {
 class FakeRegistry : public os::Registry {
  public:
   FakeRegistry();
-  explicit FakeRegistry(TextRule rule);
   ~FakeRegistry() override;
 
   long CreateKey(os::Root root, const std::string& path, os::KeyOption option,

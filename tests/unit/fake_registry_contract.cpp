@@ -9,7 +9,8 @@ INSTANTIATE_TEST_SUITE_P(
             [] { return std::make_unique<fakes::FakeRegistry>(); }},
         RegistryUnderTest{"FakeNT", false,
                           [] {
-                            return std::make_unique<fakes::FakeRegistry>(
-                                fakes::TextRule::NT);
+                            auto nt = std::make_unique<fakes::FakeRegistry>();
+                            nt->UseTextRule(fakes::TextRule::NT);
+                            return nt;
                           }}),
     RegistryName);

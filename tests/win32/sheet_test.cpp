@@ -239,8 +239,7 @@ TEST_F(Win32SheetTest, ArrowClicksReachThePageAsSteps) {
 
 TEST_F(Win32SheetTest, WindowMessagesReachTheSheet) {
   Create(true);
-  // The system's own low four bits of the command (the Close of the title
-  // bar's button comes as SC_CLOSE with 2 there on some systems).
+  // The low four bits of the command are the system's own and may be set.
   SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE | 2, 0);
   EXPECT_EQ(1, sheet.closes);
   EXPECT_TRUE(IsWindow(window));
