@@ -1,5 +1,6 @@
 #include "machine/settings_command.h"
 
+#include "machine/not_stored.h"
 #include "machine/os_family.h"
 #include "machine/restore_point.h"
 #include "machine/settings_file.h"
@@ -53,9 +54,12 @@ struct Job {
       return Refuse(path, problem, nothingDone);
     // The values of a card no longer found are left as they are.
     const Outcome outcome = settings::Apply(services.registry, set, entries);
-    const bool done =
-        (outcome.complete && entries.size() == read) || Fail(kIncomplete);
-    if (outcome.restart && !quiet)
+    const bool done = (outcome.complete && entries.size() == read) ||
+                      Fail(std::string(kIncomplete) + "\n\n" +
+                           (outcome.complete ? kCardsGone
+                                             : NotStoredCause(family)));
+    // A restart is asked for only when every value was stored.
+    if (outcome.restart && outcome.complete && !quiet)
       ui::AskRestart(services, family == family::kWindows95
                                    ? ui::RestartForm::Windows95
                                    : ui::RestartForm::WindowsNT);
