@@ -1,6 +1,7 @@
 #include "store/write_watch.h"
 
-#include <map>
+#include <algorithm>
+#include <vector>
 
 #include "os/forwarding_registry.h"
 
@@ -29,7 +30,8 @@ class WriteWatch::Registry : public os::ForwardingRegistry {
     return result;
   }
   long CloseKey(os::KeyHandle key) override {
-    open_.erase(key);
+    const auto found = Find(key);
+    if (found != open_.end()) open_.erase(found);
     return ForwardingRegistry::CloseKey(key);
   }
   long QueryValue(os::KeyHandle key, const std::string& name,
@@ -56,30 +58,38 @@ class WriteWatch::Registry : public os::ForwardingRegistry {
 
  private:
   struct Key {
+    os::KeyHandle handle;
     os::Root root;
     std::string path;
     bool writable;
   };
 
+  // A handful of keys are open at a time: a list serves (and the release
+  // carries no tree code of the C++ library, which is built for later CPUs).
+  std::vector<Key>::iterator Find(os::KeyHandle key) {
+    return std::find_if(open_.begin(), open_.end(),
+                        [key](const Key& open) { return open.handle == key; });
+  }
+
   void Opened(long result, os::Root root, const std::string& path,
               os::KeyHandle key, bool write) {
     if (result == os::error::kSuccess)
-      open_[key] = {root, path, write};
+      open_.push_back({key, root, path, write});
     else if (write)
       watch_.Refuse({false, root, path});
   }
   // A call through a key opened for writing (any call, with `write`) that
   // failed is refused.
   long Wrote(os::KeyHandle key, long result, bool write = false) {
-    const auto found = open_.find(key);
+    const auto found = Find(key);
     if (result != os::error::kSuccess && found != open_.end() &&
-        (write || found->second.writable))
-      watch_.Refuse({false, found->second.root, found->second.path});
+        (write || found->writable))
+      watch_.Refuse({false, found->root, found->path});
     return result;
   }
 
   WriteWatch& watch_;
-  std::map<os::KeyHandle, Key> open_;
+  std::vector<Key> open_;
 };
 
 class WriteWatch::Files : public os::Files {
