@@ -3,9 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "machine/banshee.h"
 #include "os/services.h"
 
-inline constexpr const char kNotFoundMessage[] = "3Dfx VooDoo Banshee NOT FOUND.";
+// Asked by a start that finds no card running but cards an earlier start
+// recorded.
+inline constexpr const char kNoDriverQuestion[] =
+    "No 3Dfx VooDoo Banshee driver is running: Windows may be in Safe Mode "
+    "or VGA mode.\n\nPut the clocks back to each card's own?";
 
 // Finds the installed Voodoo Banshee cards at start-up, records one card key
 // per card in the settings tree and removes the keys of cards that are gone.
@@ -30,7 +35,8 @@ class CCardDetection {
     std::string devicePath;  // Windows NT only
   };
   void RecordCard(const std::string& cardKey, const Card& card);
-  bool Finish(int count, const std::string& cardsTree);
+  bool Finish(int count, const std::string& osFamily);
+  void NoCardRunning(const std::string& osFamily);
   void Sweep(const std::string& cardsTree);
   void SelectCard(const std::string& osFamily);
   void WriteVersions();

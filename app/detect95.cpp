@@ -1,6 +1,7 @@
 #include "app/card_detection.h"
 #include "app/version_text.h"
 #include "machine/banshee.h"
+#include "machine/os_family.h"
 #include "machine/managed_set.h"
 #include "store/delete.h"
 #include "store/names.h"
@@ -54,5 +55,5 @@ bool CCardDetection::Detect95() {
       RecordCard(std::string(names::kTree) + "\\" + driver, card);
     }
   }
-  return Finish(count, names::kDisplayCards);
+  return Finish(count, family::kWindows95);
 }

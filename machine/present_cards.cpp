@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "machine/banshee.h"
+#include "machine/cards.h"
 #include "machine/os_family.h"
 #include "store/names.h"
 #include "store/peek.h"
@@ -67,5 +68,23 @@ std::vector<managed::Card> PresentCards(os::Registry& registry,
                                          ? Cards95(registry, failure)
                                          : CardsNT(registry, failure);
   complete = failure == os::error::kSuccess;
+  return cards;
+}
+
+std::vector<managed::Card> KnownCards(os::Registry& registry,
+                                      const std::string& osFamily) {
+  const bool nt = osFamily != family::kWindows95;
+  long failure = os::error::kSuccess;
+  std::vector<managed::Card> cards;
+  for (const std::string& card : PeekSubkeys(
+           registry, nt ? names::kDeviceCards : names::kDisplayCards,
+           failure)) {
+    const std::string base =
+        nt ? PeekText(registry, CardKey(osFamily, card), names::kDevicePath,
+                      failure)
+           : DriverKey(card);
+    if (!base.empty() && PeekKey(registry, base, failure))
+      cards.push_back({card, base});
+  }
   return cards;
 }

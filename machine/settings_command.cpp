@@ -1,6 +1,9 @@
 #include "machine/settings_command.h"
 
+#include "machine/banshee.h"
+#include "machine/card_clocks.h"
 #include "machine/os_family.h"
+#include "machine/present_cards.h"
 #include "machine/restore_point.h"
 #include "machine/settings_file.h"
 #include "ui/app_message.h"
@@ -16,7 +19,7 @@ constexpr std::size_t kLongestFile = 1 << 20;
 struct Job {
   os::Services& services;
   const std::string& family;
-  std::vector<managed::Value> set;
+  const std::vector<managed::Card>& cards;
   bool quiet;
 
   bool Fail(const std::string& message) {
@@ -30,9 +33,16 @@ struct Job {
                 problem.what + nothingDone);
   }
 
+  void AskRestart() {
+    if (!quiet)
+      ui::AskRestart(services, family == family::kWindows95
+                                   ? ui::RestartForm::Windows95
+                                   : ui::RestartForm::WindowsNT);
+  }
+
   bool Export(const std::string& path) {
     std::vector<regedit::Entry> entries;
-    if (!Snapshot(services.registry, set, entries))
+    if (!Snapshot(services.registry, managed::Values(family, cards), entries))
       return Fail(kCannotReadRegistry);
     if (!services.files.WriteBytes(path, regedit::Write(entries), true))
       return Fail(path + kCannotWrite);
@@ -49,17 +59,25 @@ struct Job {
     if (!regedit::Read(text, entries, problem))
       return Refuse(path, problem, nothingDone);
     const std::size_t read = entries.size();
+    const std::vector<managed::Value> set = managed::Values(
+        family, check == Check::Restore
+                    ? WithCardsOfFile(services.registry, family, cards, entries)
+                    : cards);
     if (!Admit(set, check, entries, problem))
       return Refuse(path, problem, nothingDone);
-    // The values of a card no longer found are left as they are.
+    // The values of a card whose key is gone are left as they are.
     const Outcome outcome = settings::Apply(services.registry, set, entries);
     const bool done =
         (outcome.complete && entries.size() == read) || Fail(kIncomplete);
-    if (outcome.restart && !quiet)
-      ui::AskRestart(services, family == family::kWindows95
-                                   ? ui::RestartForm::Windows95
-                                   : ui::RestartForm::WindowsNT);
+    if (outcome.restart) AskRestart();
     return done;
+  }
+
+  bool DefaultClocks(const std::vector<managed::Card>& known) {
+    if (known.empty()) return Fail(kNotFoundMessage);
+    clocks::Defaults(services.registry, family, known);
+    AskRestart();
+    return true;
   }
 };
 
@@ -68,7 +86,7 @@ struct Job {
 bool Run(os::Services& services, const std::string& osFamily,
          const std::vector<managed::Card>& cards, Command command,
          const std::string& path, bool quiet) {
-  Job run{services, osFamily, managed::Values(osFamily, cards), quiet};
+  Job run{services, osFamily, cards, quiet};
   switch (command) {
     case Command::Export:
       return run.Export(path);
@@ -80,6 +98,9 @@ bool Run(os::Services& services, const std::string& osFamily,
         return false;
       return run.Load(RestorePointPath(services.system), Check::Restore,
                       kNothingRestored);
+    case Command::DefaultClocks:
+      return run.DefaultClocks(
+          cards.empty() ? KnownCards(services.registry, osFamily) : cards);
   }
   return false;
 }

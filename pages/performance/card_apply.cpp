@@ -2,58 +2,13 @@
 
 #include <vector>
 
+#include "machine/card_clocks.h"
 #include "machine/managed_set.h"
 #include "pages/performance/switches.h"
 #include "store/delete.h"
-#include "store/flags.h"
-#include "store/names.h"
 #include "store/registry_key.h"
-#include "store/single_value.h"
 
 namespace performance {
-namespace {
-
-std::string ClockText(std::uint32_t clock) { return std::to_string(clock); }
-
-// The clock values "grxClock" and "memClock" (Windows 95/98, texts) or
-// "graphicsclocking" and "memclocking" (Windows NT, numbers), and the Glide
-// key's clock switches, both sets deleted; then written unless Default.
-void ApplyClocks(os::Registry& registry, const CardKeys& keys,
-                 const Choices& choices, bool write) {
-  using namespace names;
-  const char* core = choices.nt ? kGraphicsClocking : kGrxClock;
-  const char* memory = choices.nt ? kMemClocking : kMemClock;
-  DeleteValues(registry, os::kMachine, keys.clock, {core, memory, kMemLatency});
-  if (write) {
-    CRegistryKey key(registry);
-    if (key.Open(os::kMachine, keys.clock) == os::error::kSuccess) {
-      for (auto [name, clock] : {std::pair{core, choices.core},
-                                 std::pair{memory, choices.memory}}) {
-        if (clock == kDefaultClock) continue;
-        if (choices.nt)
-          key.SetDword(name, clock);
-        else
-          key.SetText(name, ClockText(clock));
-      }
-      key.Close();
-    }
-    WriteText(registry, keys.program, kUseClock, flags::Text(true));
-  }
-  DeleteValues(registry, os::kMachine, keys.glide,
-               {kGrxClockSwitch, kMemClockSwitch});
-  if (!write) {
-    WriteText(registry, keys.program, kUseClock, flags::Text(false));
-    return;
-  }
-  CRegistryKey key(registry);
-  if (key.Open(os::kMachine, keys.glide) != os::error::kSuccess) return;
-  if (choices.core != kDefaultClock)
-    key.SetText(kGrxClockSwitch, ClockText(choices.core));
-  if (choices.memory != kDefaultClock)
-    key.SetText(kMemClockSwitch, ClockText(choices.memory));
-}
-
-}  // namespace
 
 std::vector<const char*> SwitchNames(const SwitchStates& boxes) {
   std::vector<const char*> names;
@@ -92,7 +47,8 @@ SwitchStates GlideStates(const Choices& choices) {
 void ApplyCard(os::Registry& registry, const CardKeys& keys,
                const Choices& choices) {
   if (choices.useClock || choices.previousUseClock)
-    ApplyClocks(registry, keys, choices, choices.useClock);
+    clocks::Apply(registry, keys, choices.nt, choices.useClock, choices.core,
+                  choices.memory);
   ApplySwitches(registry, os::kMachine, keys.d3d, D3DStates(choices),
                 &choices.d3dGamma);
   ApplySwitches(registry, os::kMachine, keys.glide, GlideStates(choices),

@@ -95,6 +95,33 @@ TEST(WindowsNTSettings, RestoreBringsBackWhatWasBeforeTheFirstStart) {
   RestoreAfterStartsAndAnApply(kBansheeDevice, true, {"nt40-banshee"});
 }
 
+// After a normal start the PC is started in VGA mode, where no Banshee
+// driver runs: a start asks about the driver's own clocks instead of
+// ending with "NOT FOUND", /defaultclocks puts them back for the card the
+// start recorded, and /restore brings back every managed value from the
+// restore point's own device key.
+TEST(WindowsNTSettings, VgaModeGetsTheClocksBackAndRestores) {
+  ASSERT_TRUE(SeedMachine({"nt40-banshee", "kvartune-performance-nt"}));
+  const std::vector<Snapshot> before = ManagedKeys(kBansheeDevice, true);
+  ASSERT_TRUE(RunsWithoutMessage());
+  ASSERT_TRUE(AddProfiles({"nt40-vga-mode"}));
+  {
+    ProgramRun program(ProgramPath());
+    ExpectQuestionAndAnswer(program,
+                            "No 3Dfx VooDoo Banshee driver is running: Windows "
+                            "may be in Safe Mode or VGA mode.\n\nPut the "
+                            "clocks back to each card's own?",
+                            IDNO);
+    ASSERT_TRUE(program.WaitForExit());
+    EXPECT_EQ(0u, program.ExitCode());
+  }
+  EXPECT_TRUE(Exits("/defaultclocks /quiet", 0));
+  EXPECT_TRUE(HasNoValue(kBansheeDevice, "graphicsclocking"));
+  EXPECT_TRUE(HasText(kDeviceCards + "\\Video1", "kvartune_useclock", "0"));
+  EXPECT_TRUE(Exits("/restore /quiet", 0));
+  EXPECT_EQ(before, ManagedKeys(kBansheeDevice, true));
+}
+
 // An import brings back what was exported; a file naming a value outside
 // the managed set, or malformed, is refused whole.
 TEST(Windows98Settings, ImportBringsBackTheExportAndRefusesForeignFiles) {

@@ -86,6 +86,16 @@ TEST_F(DetectNTTest, SweepsTheDeviceTree) {
             registry.SubkeyNames(kMachine, kCards));
   EXPECT_TRUE(registry.Get(kMachine, std::string(kCards) + "\\Video0",
                            "REFRESHRATE 640 x  480"));
+
+  // In VGA mode the card is not found; its key stays whole for the offer of
+  // the driver's clocks, answered No.
+  NoDriverRuns();
+  shell.answers = {os::Answer::No};
+  const std::string before = registry.Dump();
+  EXPECT_FALSE(Detect());
+  EXPECT_EQ(before, registry.Dump());
+  ASSERT_EQ(1u, shell.messages.size());
+  EXPECT_EQ(kNoDriverQuestion, shell.messages[0].text);
 }
 
 }  // namespace

@@ -73,6 +73,25 @@ struct Machine {
                      "ImagePath", "System32\\drivers\\banshee.sys");
   }
 
+  // No Banshee driver runs, and its keys stay: Windows NT in VGA mode maps
+  // every video device to the VGA one; on Windows 95/98 each PCI instance
+  // names another driver than its driver key does.
+  void NoDriverRuns() {
+    const std::string map = "HARDWARE\\DEVICEMAP\\VIDEO";
+    const std::string vga =
+        "System\\CurrentControlSet\\Services\\VgaSave\\Device0";
+    for (const std::string& entry : registry.ValueNames(kMachine, map)) {
+      registry.PutText(kMachine, map, entry, "\\Registry\\Machine\\" + vga);
+      registry.PutKey(kMachine, vga);
+    }
+    const std::string pci = "Enum\\PCI\\";
+    for (const std::string& device : registry.SubkeyNames(kMachine, pci))
+      for (const std::string& instance :
+           registry.SubkeyNames(kMachine, pci + device))
+        registry.PutText(kMachine, pci + device + "\\" + instance,
+                         "DeviceDesc", "Standard PCI Graphics Adapter (VGA)");
+  }
+
   void AddFile(const std::string& path, std::uint32_t ms, std::uint32_t ls,
                std::uint32_t struc = 0x00010000) {
     files.files[path] = os::FixedVersion{ms, ls, struc};

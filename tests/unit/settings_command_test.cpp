@@ -29,7 +29,8 @@ struct Row {
   std::vector<os::Answer> answers;
   int exitCode;
   std::vector<std::string> messages;
-  // The registry value C:\in.reg sets: grxClock of the card's \DEFAULT.
+  // grxClock of the card's \DEFAULT after the command (the start found
+  // "95"), "" when it is gone.
   const char* clock;
   // A key that will not open once the program has started.
   const char* denied = nullptr;
@@ -37,6 +38,10 @@ struct Row {
   const char* restorePoint = nullptr;
   // The start-up entry the command leaves, as Windows stores it.
   std::optional<fakes::RegValue> run = std::nullopt;
+  // The card's driver does not run once the program has started.
+  bool noDriver = false;
+  // Its card key is gone too.
+  bool noCardKey = false;
 };
 
 const std::string kGood = std::string(kHeader) + kDriver +
@@ -69,6 +74,15 @@ const Row kRows[] = {
      {ui::kRestartQuestion}, "110"},
     {"quiet import", "/IMPORT \"C:\\in.reg\" /quiet", kGood.c_str(), {}, 0,
      {}, "110"},
+    {"the driver's clocks", "/defaultclocks", nullptr, {os::Answer::No}, 0,
+     {ui::kRestartQuestion}, ""},
+    {"the driver's clocks, the driver not running", "/defaultclocks /quiet",
+     nullptr, {}, 0, {}, "", nullptr, nullptr, std::nullopt, true},
+    {"the driver's clocks without a card", "/defaultclocks", nullptr, {}, 1,
+     {"3Dfx VooDoo Banshee NOT FOUND."}, nullptr, nullptr, nullptr,
+     std::nullopt, true, true},
+    {"a restore, the driver not running", "/restore /quiet", nullptr, {}, 0,
+     {}, "110", nullptr, kGood.c_str(), std::nullopt, true},
     {"restore answered No", "/restore", nullptr, {os::Answer::No}, 1,
      {"Restore the settings from before Kvartune's first change?"}, nullptr},
     {"restore", "/restore", nullptr, {os::Answer::Yes}, 0,
@@ -127,7 +141,17 @@ TEST(SettingsCommand, SaysWhatItDidAndChangesNothingWhenRefused) {
     SCOPED_TRACE(row.what);
     Machine pc;
     pc.AddBanshee95("0000");
+    const std::string defaults = std::string(kDriver + 20) + "\\DEFAULT";
+    pc.registry.PutText(Machine::kMachine, defaults, "grxClock", "95");
     ASSERT_TRUE(CTweakApp(pc.services, pc.sheet).StartUp());
+    if (row.noDriver) pc.NoDriverRuns();
+    if (row.noCardKey) {
+      os::KeyHandle cards = 0;
+      pc.registry.OpenKey(Machine::kMachine,
+                          "Software\\Quillfeld\\Kvartune\\Display", cards);
+      pc.registry.DeleteKey(cards, "0000");
+      pc.registry.CloseKey(cards);
+    }
     if (row.file != nullptr) pc.files.contents["C:\\in.reg"] = row.file;
     if (row.file != nullptr && *row.file == '\0')
       pc.files.readOnly.insert("C:\\in.reg");
@@ -144,10 +168,13 @@ TEST(SettingsCommand, SaysWhatItDidAndChangesNothingWhenRefused) {
       shown.push_back(message.text);
     EXPECT_EQ(row.messages, shown);
     if (row.clock != nullptr) {
-      EXPECT_EQ(row.clock,
-                pc.registry.Text(Machine::kMachine,
-                                 std::string(kDriver + 20) + "\\DEFAULT",
-                                 "grxClock"));
+      const auto clock =
+          pc.registry.Text(Machine::kMachine, defaults, "grxClock");
+      if (*row.clock == '\0') {
+        EXPECT_FALSE(clock);
+      } else {
+        EXPECT_EQ(row.clock, clock);
+      }
     } else if (row.run) {
       EXPECT_EQ(row.run, pc.registry.Get(Machine::kMachine, kRun, "xkvartune"));
     } else {
