@@ -59,13 +59,10 @@ struct Job {
     if (!regedit::Read(text, entries, problem))
       return Refuse(path, problem, nothingDone);
     const std::size_t read = entries.size();
-    const std::vector<managed::Value> set = managed::Values(
-        family, check == Check::Restore
-                    ? WithCardsOfFile(services.registry, family, cards, entries)
-                    : cards);
+    const std::vector<managed::Value> set = managed::Values(family, cards);
     if (!Admit(set, check, entries, problem))
       return Refuse(path, problem, nothingDone);
-    // The values of a card whose key is gone are left as they are.
+    // The values of a card no longer known are left as they are.
     const Outcome outcome = settings::Apply(services.registry, set, entries);
     const bool done =
         (outcome.complete && entries.size() == read) || Fail(kIncomplete);
@@ -73,9 +70,9 @@ struct Job {
     return done;
   }
 
-  bool DefaultClocks(const std::vector<managed::Card>& known) {
-    if (known.empty()) return Fail(kNotFoundMessage);
-    clocks::Defaults(services.registry, family, known);
+  bool DefaultClocks() {
+    if (cards.empty()) return Fail(kNotFoundMessage);
+    clocks::Defaults(services.registry, family, cards);
     AskRestart();
     return true;
   }
@@ -86,7 +83,13 @@ struct Job {
 bool Run(os::Services& services, const std::string& osFamily,
          const std::vector<managed::Card>& cards, Command command,
          const std::string& path, bool quiet) {
-  Job run{services, osFamily, cards, quiet};
+  // A restore and the driver's clocks also take the cards whose drivers do
+  // not run.
+  const std::vector<managed::Card> known =
+      command == Command::Restore || command == Command::DefaultClocks
+          ? KnownCards(services.registry, osFamily, cards)
+          : cards;
+  Job run{services, osFamily, known, quiet};
   switch (command) {
     case Command::Export:
       return run.Export(path);
@@ -99,8 +102,7 @@ bool Run(os::Services& services, const std::string& osFamily,
       return run.Load(RestorePointPath(services.system), Check::Restore,
                       kNothingRestored);
     case Command::DefaultClocks:
-      return run.DefaultClocks(
-          cards.empty() ? KnownCards(services.registry, osFamily) : cards);
+      return run.DefaultClocks();
   }
   return false;
 }

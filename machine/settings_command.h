@@ -25,18 +25,19 @@ enum class Command {
   Export,   // the managed set as it is now, to `path`
   Import,   // a file of `path`, applied whole or not at all
   Restore,  // the restore point
-  // The driver's own clocks for every card; on a PC where no card's driver
-  // runs, for every card an earlier start recorded (KnownCards).
+  // The driver's own clocks for every card, and for every card an earlier
+  // start recorded whose driver does not run (KnownCards).
   DefaultClocks,
 };
 
-// Does the command for this PC's cards. Restore asks first, and restores the
-// cards of the restore point whose driver or device keys are still there
-// too; a failure is reported with a message naming the file (and for a
-// refused file its first bad line); when a clock or the memory size changed,
-// and after the driver's clocks, the restart question follows. With `quiet`
-// nothing is asked or shown and no restart is asked for. True when done;
-// the driver's clocks fail only where there is no card.
+// Does the command for this PC's cards, and for Restore and the driver's
+// clocks also for the cards an earlier start recorded whose keys are still
+// the Banshee's (KnownCards). Restore asks first; a failure is reported with
+// a message naming the file (and for a refused file its first bad line);
+// when a clock or the memory size changed, and after the driver's clocks,
+// the restart question follows. With `quiet` nothing is asked or shown and
+// no restart is asked for. True when done; the driver's clocks fail only
+// where there is no card.
 bool Run(os::Services& services, const std::string& osFamily,
          const std::vector<managed::Card>& cards, Command command,
          const std::string& path, bool quiet);

@@ -1,10 +1,6 @@
 #include "machine/settings_file.h"
 
 #include <cctype>
-#include <cstring>
-
-#include "machine/os_family.h"
-#include "store/names.h"
 
 namespace settings {
 namespace {
@@ -60,42 +56,7 @@ bool Same(const RawValue& a, const RawValue& b) {
   return a.type == b.type && a.bytes == b.bytes;
 }
 
-// A card of a file is known by its core clock, which no other key holds and
-// a file of the set holds for each card, present or absent: "grxClock" of
-// the driver key's "\DEFAULT" (Windows 95/98), "graphicsclocking" of the
-// device key (Windows NT). The card's base key, or empty.
-std::string BaseKeyOfClock(const std::string& osFamily,
-                           const regedit::Entry& entry) {
-  if (entry.root != os::kMachine) return std::string();
-  if (osFamily != family::kWindows95)
-    return SameName(entry.name, names::kGraphicsClocking) ? entry.key
-                                                          : std::string();
-  const std::size_t suffix = std::strlen(names::kDefaultSubkey);
-  if (!SameName(entry.name, names::kGrxClock) || entry.key.size() <= suffix ||
-      !SameName(entry.key.substr(entry.key.size() - suffix),
-                names::kDefaultSubkey))
-    return std::string();
-  return entry.key.substr(0, entry.key.size() - suffix);
-}
-
 }  // namespace
-
-std::vector<managed::Card> WithCardsOfFile(
-    os::Registry& registry, const std::string& osFamily,
-    std::vector<managed::Card> cards,
-    const std::vector<regedit::Entry>& entries) {
-  long failure = os::error::kSuccess;
-  for (const regedit::Entry& entry : entries) {
-    const std::string base = BaseKeyOfClock(osFamily, entry);
-    bool listed = base.empty();
-    for (const managed::Card& card : cards)
-      listed = listed || SameName(card.baseKey, base);
-    // The values only name it: the card's name plays no part in a restore.
-    if (!listed && PeekKey(registry, base, failure))
-      cards.push_back({std::string(), base});
-  }
-  return cards;
-}
 
 bool Snapshot(os::Registry& registry, const std::vector<managed::Value>& set,
               std::vector<regedit::Entry>& entries) {

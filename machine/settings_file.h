@@ -30,14 +30,6 @@ enum class Check {
 bool Admit(const std::vector<managed::Value>& set, Check check,
            std::vector<regedit::Entry>& entries, regedit::Problem& problem);
 
-// The cards and those of the entries whose driver or device keys are still
-// in the registry, though their drivers may not run: a restore point's own
-// cards. Reads only.
-std::vector<managed::Card> WithCardsOfFile(
-    os::Registry& registry, const std::string& osFamily,
-    std::vector<managed::Card> cards,
-    const std::vector<regedit::Entry>& entries);
-
 struct Outcome {
   bool complete = true;  // every value was written or removed
   bool restart = false;  // a clock or the memory size changed

@@ -84,10 +84,3 @@ std::vector<std::string> PeekValueNames(os::Registry& registry,
                      return registry.EnumValue(key, index, name, length);
                    });
 }
-
-bool PeekKey(os::Registry& registry, const std::string& path, long& failure) {
-  const long result = WithExistingKey(registry, os::kMachine, path,
-                                      [](os::KeyHandle) { return 0L; });
-  Note(result, failure);
-  return result == os::error::kSuccess;
-}

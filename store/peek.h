@@ -28,6 +28,3 @@ std::vector<std::string> PeekSubkeys(os::Registry& registry,
 std::vector<std::string> PeekValueNames(os::Registry& registry,
                                         const std::string& path,
                                         long& failure);
-// Whether a key exists under HKEY_LOCAL_MACHINE; a failed open other than
-// "not found" reads as missing and leaves its code in `failure`.
-bool PeekKey(os::Registry& registry, const std::string& path, long& failure);
