@@ -1,13 +1,12 @@
 #include "machine/card_clocks.h"
 
-#include <utility>
+#include <tuple>
 
 #include "machine/os_family.h"
-#include "store/delete.h"
 #include "store/flags.h"
 #include "store/names.h"
-#include "store/registry_key.h"
 #include "store/single_value.h"
+#include "store/value_group.h"
 
 namespace clocks {
 namespace {
@@ -21,33 +20,21 @@ void Apply(os::Registry& registry, const CardKeys& keys, bool nt, bool use,
   using namespace names;
   const char* coreName = nt ? kGraphicsClocking : kGrxClock;
   const char* memoryName = nt ? kMemClocking : kMemClock;
-  DeleteValues(registry, os::kMachine, keys.clock,
-               {coreName, memoryName, kMemLatency});
-  if (use) {
-    CRegistryKey key(registry);
-    if (key.Open(os::kMachine, keys.clock) == os::error::kSuccess) {
-      for (auto [name, clock] :
-           {std::pair{coreName, core}, std::pair{memoryName, memory}}) {
-        if (clock == kDefault) continue;
-        if (nt)
-          key.SetDword(name, clock);
-        else
-          key.SetText(name, ClockText(clock));
-      }
-      key.Close();
-    }
-    WriteText(registry, keys.program, kUseClock, flags::Text(true));
+  std::vector<GroupValue> clocks, switches;
+  for (auto [name, clock, switchName] :
+       {std::tuple{coreName, core, kGrxClockSwitch},
+        std::tuple{memoryName, memory, kMemClockSwitch}}) {
+    if (!use || clock == kDefault) continue;
+    clocks.push_back(nt ? GroupValue::Dword(name, clock)
+                        : GroupValue::Text(name, ClockText(clock)));
+    switches.push_back(GroupValue::Text(switchName, ClockText(clock)));
   }
-  DeleteValues(registry, os::kMachine, keys.glide,
-               {kGrxClockSwitch, kMemClockSwitch});
-  if (!use) {
-    WriteText(registry, keys.program, kUseClock, flags::Text(false));
-    return;
-  }
-  CRegistryKey key(registry);
-  if (key.Open(os::kMachine, keys.glide) != os::error::kSuccess) return;
-  if (core != kDefault) key.SetText(kGrxClockSwitch, ClockText(core));
-  if (memory != kDefault) key.SetText(kMemClockSwitch, ClockText(memory));
+  ReplaceGroup(registry, os::kMachine, keys.clock,
+               {coreName, memoryName, kMemLatency}, clocks);
+  if (use) WriteText(registry, keys.program, kUseClock, flags::Text(true));
+  ReplaceGroup(registry, os::kMachine, keys.glide,
+               {kGrxClockSwitch, kMemClockSwitch}, switches);
+  if (!use) WriteText(registry, keys.program, kUseClock, flags::Text(false));
 }
 
 void Defaults(os::Registry& registry, const std::string& osFamily,

@@ -16,11 +16,12 @@ namespace clocks {
 // 84 MHz stands for the driver's own clock, which is never written.
 inline constexpr std::uint32_t kDefault = 84;
 
-// Deletes the clock values ("grxClock" and "memClock", texts on Windows
-// 95/98, or "graphicsclocking" and "memclocking", numbers on Windows NT, and
-// "memLatency") and the Glide key's "SSTH3_GRXCLOCK" and "SSTH3_MEMCLOCK";
-// with `use` then writes each clock that is not kDefault to both keys and
-// "kvartune_useclock" = "1", and otherwise "kvartune_useclock" = "0".
+// Replaces two groups (store/value_group): the clock values ("grxClock"
+// and "memClock", texts on Windows 95/98, or "graphicsclocking" and
+// "memclocking", numbers on Windows NT, and "memLatency") and the Glide
+// key's "SSTH3_GRXCLOCK" and "SSTH3_MEMCLOCK", with `use` by each clock that
+// is not kDefault, otherwise by none; then "kvartune_useclock" = "1" with
+// `use`, "0" without.
 void Apply(os::Registry& registry, const CardKeys& keys, bool nt, bool use,
            std::uint32_t core, std::uint32_t memory);
 

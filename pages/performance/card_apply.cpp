@@ -5,8 +5,7 @@
 #include "machine/card_clocks.h"
 #include "machine/managed_set.h"
 #include "pages/performance/switches.h"
-#include "store/delete.h"
-#include "store/registry_key.h"
+#include "store/value_group.h"
 
 namespace performance {
 
@@ -19,14 +18,15 @@ std::vector<const char*> SwitchNames(const SwitchStates& boxes) {
 void ApplySwitches(os::Registry& registry, os::Root root,
                    const std::string& path, const SwitchStates& boxes,
                    const Gammas* gammas) {
-  DeleteValues(registry, root, path, SwitchNames(boxes));
-  CRegistryKey key(registry);
-  if (key.Open(root, path) != os::error::kSuccess) return;
+  std::vector<GroupValue> written;
   for (const auto& [box, checked] : boxes)
-    if (const char* text = Written(*box, checked)) key.SetText(box->name, text);
-  if (gammas == nullptr) return;
-  for (int channel = 0; channel < ui::kChannels; ++channel)
-    key.SetText(managed::kGammaValues[channel], (*gammas)[channel]);
+    if (const char* text = Written(*box, checked))
+      written.push_back(GroupValue::Text(box->name, text));
+  if (gammas != nullptr)
+    for (int channel = 0; channel < ui::kChannels; ++channel)
+      written.push_back(GroupValue::Text(managed::kGammaValues[channel],
+                                         (*gammas)[channel]));
+  ReplaceGroup(registry, root, path, SwitchNames(boxes), written);
 }
 
 SwitchStates D3DStates(const Choices& choices) {

@@ -148,7 +148,8 @@ TEST(SettingsCommand, SaysWhatItDidAndChangesNothingWhenRefused) {
     if (row.noCardKey) {
       os::KeyHandle cards = 0;
       pc.registry.OpenKey(Machine::kMachine,
-                          "Software\\Quillfeld\\Kvartune\\Display", cards);
+                          "Software\\Quillfeld\\Kvartune\\Display",
+                          os::Access::Write, cards);
       pc.registry.DeleteKey(cards, "0000");
       pc.registry.CloseKey(cards);
     }
