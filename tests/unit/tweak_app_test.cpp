@@ -84,14 +84,16 @@ TEST_F(StartUpTest, NoCardEndsBeforeThePostDetectionStep) {
 // A start after one that recorded the card, with the card's driver not
 // running (VGA mode, Safe Mode): the start offers the driver's own clocks
 // and ends without a window. Yes deletes the clock values and asks about a
-// restart, No changes nothing; a card key whose device key is gone is no
-// card.
+// restart, No changes nothing; a card recorded at a key that another card
+// took since is no card.
 TEST(StartWithoutDriver, OffersTheDriversClocksForTheRecordedCards) {
   struct Row {
     const char* what;
     bool nt;
     os::Answer answer;
-    const char* devicePath;  // null: as detection recorded it
+    // Another card's: the card key's "DevicePath" (NT) or the driver key's
+    // "DriverDesc" (Windows 98); null: as detection recorded them.
+    const char* another;
     std::vector<std::string> messages;
   };
   const Row rows[] = {
@@ -100,8 +102,11 @@ TEST(StartWithoutDriver, OffersTheDriversClocksForTheRecordedCards) {
       {"NT, Yes", true, os::Answer::Yes, nullptr,
        {kNoDriverQuestion, ui::kRestartQuestion}},
       {"NT, No", true, os::Answer::No, nullptr, {kNoDriverQuestion}},
-      {"NT, device key gone", true, os::Answer::Yes, "SYSTEM\\DEVICE9",
+      {"NT, another device key", true, os::Answer::Yes,
+       "SYSTEM\\CURRENTCONTROLSET\\SERVICES\\VGASAVE\\DEVICE0",
        {kNotFoundMessage}},
+      {"Windows 98, another card's driver key", false, os::Answer::Yes,
+       "S3 Trio64V2/DX PCI", {kNotFoundMessage}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
@@ -127,9 +132,11 @@ TEST(StartWithoutDriver, OffersTheDriversClocksForTheRecordedCards) {
     pc.registry.PutText(kMachine, base + "\\Glide", "SSTH3_MEMCLOCK", "110");
     pc.registry.PutText(kMachine, "Software\\Quillfeld\\Kvartune\\" + card,
                         "kvartune_useclock", "1");
-    if (row.devicePath != nullptr)
+    if (row.another != nullptr && row.nt)
       pc.registry.PutText(kMachine, "Software\\Quillfeld\\Kvartune\\" + card,
-                          "DevicePath", row.devicePath);
+                          "DevicePath", row.another);
+    else if (row.another != nullptr)
+      pc.registry.PutText(kMachine, base, "DriverDesc", row.another);
     pc.NoDriverRuns();
     pc.shell.answers = {row.answer, os::Answer::No};
     const std::string before = pc.registry.Dump();
