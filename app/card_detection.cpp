@@ -40,10 +40,10 @@ bool CCardDetection::Finish(int count, const std::string& osFamily) {
   return true;
 }
 
-// Cards an earlier start recorded whose driver or device keys are still
-// there (Safe Mode, VGA mode, a driver that did not load) can have their
-// clocks put back to the driver's own, which a card that does not take its
-// clock needs; a PC that never had a card is told so.
+// Cards an earlier start recorded whose keys are still the Banshee's (Safe
+// Mode, VGA mode, a driver that did not load) can have their clocks put back
+// to the driver's own, which a card that does not take its clock needs; a
+// PC that never had one is told that there is no card.
 void CCardDetection::NoCardRunning(const std::string& osFamily) {
   const std::vector<managed::Card> cards =
       KnownCards(services_.registry, osFamily);
