@@ -11,6 +11,11 @@
 inline constexpr const char kNoDriverQuestion[] =
     "No 3Dfx VooDoo Banshee driver is running: Windows may be in Safe Mode "
     "or VGA mode.\n\nPut the clocks back to each card's own?";
+inline constexpr const char kNeedsAdministratorMessage[] =
+    "Kvartune needs to be started as an administrator: Windows does not let "
+    "this account change the settings of the graphics card.\n\n"
+    "Log on as an administrator, or start Kvartune with \"Run as\" and an "
+    "administrator's account.";
 
 // Finds the installed Voodoo Banshee cards at start-up, records one card key
 // per card in the settings tree and removes the keys of cards that are gone.

@@ -2,10 +2,12 @@
 
 #include "machine/banshee.h"
 #include "machine/card_clocks.h"
+#include "machine/not_stored.h"
 #include "machine/os_family.h"
 #include "machine/present_cards.h"
 #include "machine/restore_point.h"
 #include "machine/settings_file.h"
+#include "store/write_watch.h"
 #include "ui/app_message.h"
 #include "ui/restart_prompt.h"
 
@@ -64,15 +66,21 @@ struct Job {
       return Refuse(path, problem, nothingDone);
     // The values of a card no longer known are left as they are.
     const Outcome outcome = settings::Apply(services.registry, set, entries);
-    const bool done =
-        (outcome.complete && entries.size() == read) || Fail(kIncomplete);
-    if (outcome.restart) AskRestart();
+    const bool done = (outcome.complete && entries.size() == read) ||
+                      Fail(std::string(kIncomplete) + "\n\n" +
+                           (outcome.complete ? kCardsGone
+                                             : NotStoredCause(family)));
+    // A restart is asked for only when every value was stored.
+    if (outcome.restart && outcome.complete) AskRestart();
     return done;
   }
 
   bool DefaultClocks() {
     if (cards.empty()) return Fail(kNotFoundMessage);
-    clocks::Defaults(services.registry, family, cards);
+    WriteWatch watch(services);
+    clocks::Defaults(watch.services().registry, family, cards);
+    if (!watch.Refused().empty())
+      return Fail(std::string(kIncomplete) + "\n\n" + NotStoredCause(family));
     AskRestart();
     return true;
   }

@@ -18,6 +18,10 @@ inline constexpr const char kNothingImported[] = ". Nothing was imported.";
 inline constexpr const char kNothingRestored[] = ". Nothing was restored.";
 inline constexpr const char kIncomplete[] =
     "Some settings could not be written.";
+// Below kIncomplete when every value was stored but a card's values were
+// passed over; otherwise the cause of the failed writes follows.
+inline constexpr const char kCardsGone[] =
+    "The file holds settings of a card that this PC no longer has.";
 inline constexpr const char kCannotReadRegistry[] =
     "The registry cannot be read.";
 
@@ -33,11 +37,12 @@ enum class Command {
 // Does the command for this PC's cards, and for Restore and the driver's
 // clocks also for the cards an earlier start recorded whose keys are still
 // the Banshee's (KnownCards). Restore asks first; a failure is reported with
-// a message naming the file (and for a refused file its first bad line);
-// when a clock or the memory size changed, and after the driver's clocks,
-// the restart question follows. With `quiet` nothing is asked or shown and
-// no restart is asked for. True when done; the driver's clocks fail only
-// where there is no card.
+// a message naming the file (and for a refused file its first bad line), and
+// one that could not store everything with its likely cause; when a clock or
+// the memory size changed and everything was stored, and after the driver's
+// clocks were stored, the restart question follows. With `quiet` nothing is
+// asked or shown and no restart is asked for. True when done; the driver's
+// clocks fail without any card.
 bool Run(os::Services& services, const std::string& osFamily,
          const std::vector<managed::Card>& cards, Command command,
          const std::string& path, bool quiet);

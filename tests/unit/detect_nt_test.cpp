@@ -2,6 +2,7 @@
 
 #include "app/card_detection.h"
 #include "machine.h"
+#include "ui/restart_prompt.h"
 
 namespace {
 
@@ -87,15 +88,27 @@ TEST_F(DetectNTTest, SweepsTheDeviceTree) {
   EXPECT_TRUE(registry.Get(kMachine, std::string(kCards) + "\\Video0",
                            "REFRESHRATE 640 x  480"));
 
-  // In VGA mode the card is not found; its key stays whole for the offer of
-  // the driver's clocks, answered No.
+  // In VGA mode no card is found and its key stays whole; the user is asked
+  // whether to delete its clock values (No, then Yes). A card key whose
+  // device key is another device's is no card.
+  const std::string device = "SYSTEM\\CURRENTCONTROLSET\\SERVICES\\BANSHEE\\DEVICE0";
+  registry.PutDword(kMachine, device, "graphicsclocking", 100);
   NoDriverRuns();
-  shell.answers = {os::Answer::No};
-  const std::string before = registry.Dump();
+  shell.answers = {os::Answer::No, os::Answer::Yes, os::Answer::No};
+  const std::string vgaMode = registry.Dump();
   EXPECT_FALSE(Detect());
-  EXPECT_EQ(before, registry.Dump());
-  ASSERT_EQ(1u, shell.messages.size());
-  EXPECT_EQ(kNoDriverQuestion, shell.messages[0].text);
+  EXPECT_EQ(vgaMode, registry.Dump());
+  EXPECT_FALSE(Detect());
+  EXPECT_FALSE(registry.Get(kMachine, device, "graphicsclocking"));
+  EXPECT_EQ("0", Card("Device\\Video0", "kvartune_useclock"));
+  registry.PutText(kMachine, std::string(kCards) + "\\Video0", "DevicePath", "HARDWARE");
+  EXPECT_FALSE(Detect());
+  std::vector<std::string> shown;
+  for (const fakes::ShownMessage& message : shell.messages)
+    shown.push_back(message.text);
+  EXPECT_EQ((std::vector<std::string>{kNoDriverQuestion, kNoDriverQuestion,
+                                      ui::kRestartQuestion, kNotFoundMessage}),
+            shown);
 }
 
 }  // namespace

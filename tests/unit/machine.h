@@ -75,21 +75,14 @@ struct Machine {
 
   // No Banshee driver runs, and its keys stay: Windows NT in VGA mode maps
   // every video device to the VGA one; on Windows 95/98 each PCI instance
-  // names another driver than its driver key does.
+  // names another driver than its driver key describes.
   void NoDriverRuns() {
-    const std::string map = "HARDWARE\\DEVICEMAP\\VIDEO";
-    const std::string vga =
-        "System\\CurrentControlSet\\Services\\VgaSave\\Device0";
-    for (const std::string& entry : registry.ValueNames(kMachine, map)) {
-      registry.PutText(kMachine, map, entry, "\\Registry\\Machine\\" + vga);
-      registry.PutKey(kMachine, vga);
-    }
-    const std::string pci = "Enum\\PCI\\";
+    const std::string map = "HARDWARE\\DEVICEMAP\\VIDEO", pci = "Enum\\PCI\\";
+    for (const std::string& entry : registry.ValueNames(kMachine, map))
+      registry.PutText(kMachine, map, entry, "\\Registry\\Machine\\VgaSave");
     for (const std::string& device : registry.SubkeyNames(kMachine, pci))
-      for (const std::string& instance :
-           registry.SubkeyNames(kMachine, pci + device))
-        registry.PutText(kMachine, pci + device + "\\" + instance,
-                         "DeviceDesc", "Standard PCI Graphics Adapter (VGA)");
+      for (const std::string& at : registry.SubkeyNames(kMachine, pci + device))
+        registry.PutText(kMachine, pci + device + "\\" + at, "DeviceDesc", "VGA");
   }
 
   void AddFile(const std::string& path, std::uint32_t ms, std::uint32_t ls,

@@ -13,9 +13,11 @@
 #include "app/card_detection.h"
 #include "app/tweak_app.h"
 #include "machine/banshee.h"
+#include "machine/not_stored.h"
 #include "machine/os_family.h"
 #include "machine/present_cards.h"
 #include "machine/restore_point.h"
+#include "machine/settings_command.h"
 #include "machine/settings_file.h"
 #include "fakes/failing_registry.h"
 #include "machine.h"
@@ -32,8 +34,11 @@
 namespace {
 
 constexpr os::Root kMachine = os::Root::LocalMachine;
+// "Not found", "access denied", a short buffer, and what a new key under a
+// volatile one gives.
 constexpr long kCodes[] = {os::error::kFileNotFound, os::error::kAccessDenied,
-                           os::error::kMoreData};
+                           os::error::kMoreData,
+                           os::error::kChildMustBeVolatile};
 const std::string kTree = "Software\\Quillfeld\\Kvartune\\";
 
 // A PC that has run the program before: two cards, a third one gone, the
@@ -59,19 +64,23 @@ void Seed(Machine& pc, bool nt) {
                       "4.06.00.0318");
   pc.registry.PutKey(kMachine,
                      "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\run");
+  // A switch of the second card that Default writes otherwise: lost if its
+  // group were deleted and then not written.
+  const std::string driver =
+      nt ? "System\\CurrentControlSet\\Services\\banshee\\Device1"
+         : "System\\CurrentControlSet\\Services\\Class\\Display\\0001";
+  pc.registry.PutText(kMachine, driver + "\\D3D", "SSTH3_ANTIALIAS", "0");
 }
 
 void ExpectManaged(Machine& pc, const std::string& before,
                    const std::string& after);
-bool OnlyMessages(const Machine& pc, const std::set<std::string>& allowed);
 
 std::vector<managed::Value> ManagedSet(Machine& pc) {
   const std::string family = OsFamily(pc.system);
   bool complete = false;
-  const std::vector<managed::Card> present =
-      PresentCards(pc.registry, family, complete);
   return managed::Values(
-      family, present.empty() ? KnownCards(pc.registry, family) : present);
+      family, KnownCards(pc.registry, family,
+                         PresentCards(pc.registry, family, complete)));
 }
 
 bool Start(os::Services& services, fakes::FakeSheet& sheet) {
@@ -86,6 +95,17 @@ struct Failing {
     return {registry, pc.system, pc.files, pc.shell, pc.power, pc.display};
   }
 };
+
+// No message but the not-found one, or the question about the driver's
+// clocks and the restart question or what could not be written.
+bool Silent(const Machine& pc) {
+  for (const fakes::ShownMessage& message : pc.shell.messages)
+    if (message.text != kNotFoundMessage && message.text != kNoDriverQuestion &&
+        message.text != ui::kRestartQuestion &&
+        message.text.rfind(settings::kIncomplete, 0) != 0)
+      return false;
+  return true;
+}
 
 // A start that misses a card (a read of its PCI instance failed) removes
 // its card key with the page settings in it, and one that cannot read the
@@ -104,53 +124,38 @@ std::string WithoutLosable(const std::string& dump) {
   return kept;
 }
 
-// The same PC after that start, its Banshee drivers no longer running (VGA
-// mode, Safe Mode) and its clocks set; the user answers the question about
-// the driver's own clocks with Yes and the restart question with No.
+using SeedFunction = void (*)(Machine&, bool);
+
+// The PC of Seed after a start, its Banshee drivers no longer running (VGA
+// mode, Safe Mode) and a clock set.
 void SeedWithoutDriver(Machine& pc, bool nt) {
   Seed(pc, nt);
   Start(pc.services, pc.sheet);
-  const std::string bases =
-      nt ? "System\\CurrentControlSet\\Services\\banshee\\Device"
-         : "System\\CurrentControlSet\\Services\\Class\\Display\\000";
-  for (const char* card : {"0", "1"}) {
-    const std::string base = bases + card;
-    pc.registry.PutText(kMachine, nt ? base : base + "\\DEFAULT",
-                        nt ? "graphicsclocking" : "grxClock", "100");
-    pc.registry.PutText(kMachine, base + "\\Glide", "SSTH3_GRXCLOCK", "100");
-  }
   pc.NoDriverRuns();
+  pc.registry.PutText(
+      kMachine,
+      nt ? "System\\CurrentControlSet\\Services\\banshee\\Device1\\Glide"
+         : "System\\CurrentControlSet\\Services\\Class\\Display\\0001\\Glide",
+      "SSTH3_GRXCLOCK", "100");
 }
 
-// A start of either PC, with the answers its user gives.
-struct StartCase {
-  const char* name;
-  void (*seed)(Machine&, bool);
-  std::vector<os::Answer> answers;
-  // The messages it may show when a call fails.
-  std::set<std::string> messages;
-  bool windowed;
-};
-const StartCase kStarts[] = {
-    {"start", Seed, {}, {kNotFoundMessage, kNoDriverQuestion}, true},
-    {"start without driver", SeedWithoutDriver,
-     {os::Answer::Yes, os::Answer::No},
-     {kNotFoundMessage, kNoDriverQuestion, ui::kRestartQuestion}, false},
-};
-
-bool Start(const StartCase& start, Machine& pc, os::Services& services,
-           fakes::FakeSheet& sheet) {
-  pc.shell.answers.assign(start.answers.begin(), start.answers.end());
-  return Start(services, sheet);
+// Where no driver runs the user takes the driver's own clocks and answers
+// the restart question with No. True when the start ends as on the seeded
+// PC without failures: with its window where the driver runs.
+bool StartSeeded(SeedFunction seed, Machine& pc, os::Services& services,
+                 fakes::FakeSheet& sheet) {
+  if (seed == SeedWithoutDriver)
+    pc.shell.answers = {os::Answer::Yes, os::Answer::No};
+  return Start(services, sheet) == (seed == Seed);
 }
 
 // The calls of one start, counted on a start without failures.
-std::size_t StartCalls(const StartCase& start, bool nt) {
+std::size_t StartCalls(SeedFunction seed, bool nt) {
   Machine pc;
-  start.seed(pc, nt);
+  seed(pc, nt);
   Failing failing(pc);
   os::Services services = failing.services(pc);
-  Start(start, pc, services, pc.sheet);
+  StartSeeded(seed, pc, services, pc.sheet);
   return failing.registry.Calls();
 }
 
@@ -159,59 +164,52 @@ std::size_t StartCalls(const StartCase& start, bool nt) {
 // the registry as a start without failures does, but for the settings a
 // start that missed a card loses with it.
 TEST(RegistryFailure, EveryCallOfAStart) {
-  for (bool nt : {false, true}) {
+  const std::pair<bool, SeedFunction> pcs[] = {
+      {false, Seed}, {true, Seed}, {false, SeedWithoutDriver},
+      {true, SeedWithoutDriver}};
+  for (const auto& [nt, seed] : pcs) {
     Machine clean;
-    Seed(clean, nt);
+    seed(clean, nt);
     const std::string seeded = clean.registry.Dump();
-    Start(clean.services, clean.sheet);
-    ExpectManaged(clean, seeded, clean.registry.Dump());
+    EXPECT_TRUE(StartSeeded(seed, clean, clean.services, clean.sheet));
+    const std::string expected = clean.registry.Dump();
+    ExpectManaged(clean, seeded, expected);
     const std::string restorePoint = RestorePointPath(clean.system);
     ASSERT_EQ(1u, clean.files.contents.count(restorePoint));
     // A restore point that cannot be written changes nothing of the start.
     Machine locked;
-    Seed(locked, nt);
+    seed(locked, nt);
     locked.files.readOnly.insert(restorePoint);
-    EXPECT_TRUE(Start(locked.services, locked.sheet));
-    EXPECT_TRUE(locked.shell.messages.empty());
-    EXPECT_EQ(clean.registry.Dump(), locked.registry.Dump());
-    for (const StartCase& start : kStarts) {
-      Machine whole;
-      start.seed(whole, nt);
-      const std::string before = whole.registry.Dump();
-      EXPECT_EQ(start.windowed,
-                Start(start, whole, whole.services, whole.sheet));
-      const std::string expected = whole.registry.Dump();
-      ExpectManaged(whole, before, expected);
-      const std::size_t calls = StartCalls(start, nt);
-      ASSERT_GT(calls, 40u);
-      std::printf("%s %s: %zu calls, each failed in turn\n", nt ? "NT" : "98",
-                  start.name, calls);
-      for (long code : kCodes) {
-        for (std::size_t n = 1; n <= calls; ++n) {
-          Machine pc;
-          start.seed(pc, nt);
-          pc.shell.messages.clear();
-          Failing failing(pc);
-          failing.registry.FailCall(n, code);
-          os::Services services = failing.services(pc);
-          Start(start, pc, services, pc.sheet);
-          SCOPED_TRACE(testing::Message()
-                       << (nt ? "NT " : "98 ") << start.name << " call " << n
-                       << " fails with " << code);
-          // A restore point is whole or not there; a failed read that says
-          // "not found" cannot be told from a missing value.
-          if (code != os::error::kFileNotFound &&
-              pc.files.contents.count(restorePoint) == 1) {
-            EXPECT_EQ(clean.files.contents[restorePoint],
-                      pc.files.contents[restorePoint]);
-          }
-          EXPECT_EQ(0u, pc.registry.OpenHandles());
-          EXPECT_TRUE(OnlyMessages(pc, start.messages));
-          fakes::FakeSheet next;
-          EXPECT_EQ(start.windowed, Start(start, pc, pc.services, next));
-          EXPECT_EQ(WithoutLosable(expected),
-                    WithoutLosable(pc.registry.Dump()));
+    EXPECT_TRUE(StartSeeded(seed, locked, locked.services, locked.sheet));
+    EXPECT_EQ(clean.shell.messages.size(), locked.shell.messages.size());
+    EXPECT_EQ(expected, locked.registry.Dump());
+    const std::size_t calls = StartCalls(seed, nt);
+    ASSERT_GT(calls, 40u);
+    std::printf("%s start%s: %zu calls, each failed in turn\n",
+                nt ? "NT" : "98", seed == Seed ? "" : " without driver", calls);
+    for (long code : kCodes) {
+      for (std::size_t n = 1; n <= calls; ++n) {
+        Machine pc;
+        seed(pc, nt);
+        Failing failing(pc);
+        failing.registry.FailCall(n, code);
+        os::Services services = failing.services(pc);
+        StartSeeded(seed, pc, services, pc.sheet);
+        SCOPED_TRACE(testing::Message()
+                     << (nt ? "NT" : "98") << (seed == Seed ? "" : " no driver")
+                     << " call " << n << " fails with " << code);
+        // A restore point is whole or not there; a failed read that says
+        // "not found" cannot be told from a missing value.
+        if (code != os::error::kFileNotFound &&
+            pc.files.contents.count(restorePoint) == 1) {
+          EXPECT_EQ(clean.files.contents[restorePoint],
+                    pc.files.contents[restorePoint]);
         }
+        EXPECT_EQ(0u, pc.registry.OpenHandles());
+        EXPECT_TRUE(Silent(pc));
+        fakes::FakeSheet next;
+        EXPECT_TRUE(StartSeeded(seed, pc, pc.services, next));
+        EXPECT_EQ(WithoutLosable(expected), WithoutLosable(pc.registry.Dump()));
       }
     }
   }
@@ -369,9 +367,21 @@ void ExpectManaged(Machine& pc, const std::string& before,
   }
 }
 
+bool NotStored(const fakes::ShownMessage& message) {
+  return message.text.rfind(settings::kNotStoredStart, 0) == 0;
+}
+
+std::size_t NotStoredReports(const Machine& pc) {
+  std::size_t reports = 0;
+  for (const fakes::ShownMessage& message : pc.shell.messages)
+    reports += NotStored(message) ? 1 : 0;
+  return reports;
+}
+
+// Besides the report of what could not be stored.
 bool OnlyMessages(const Machine& pc, const std::set<std::string>& allowed) {
   for (const fakes::ShownMessage& message : pc.shell.messages)
-    if (allowed.count(message.text) == 0) return false;
+    if (allowed.count(message.text) == 0 && !NotStored(message)) return false;
   return true;
 }
 
@@ -383,9 +393,11 @@ void Started(Machine& pc, bool nt) {
 }
 
 // Whatever call of a page's Apply fails, nothing crashes, no message but the
-// page's own appears, no key stays open, each key and value is as before the
-// Apply or as a whole Apply leaves it, the next load of the page is silent,
-// and the next start can still be reached (shown or with its tray icon).
+// page's own appears, and one report when the call lost a write (Apply and
+// Reset then stay enabled), no key stays open, each key and value is as
+// before the Apply or as a whole Apply leaves it, the next load of the page
+// is silent, and the next start can still be reached (shown or with its tray
+// icon).
 TEST(PageFailure, EveryCallOfAnApply) {
   for (const PageCase& shown : kPages) {
     for (bool nt : {false, true}) {
@@ -420,6 +432,9 @@ TEST(PageFailure, EveryCallOfAnApply) {
                        << " fails with " << code);
           EXPECT_EQ(0u, pc.registry.OpenHandles());
           EXPECT_TRUE(OnlyMessages(pc, shown.messages));
+          const std::size_t reports = NotStoredReports(pc);
+          EXPECT_EQ(failing.registry.FailedAWrite() ? 1u : 0u, reports);
+          EXPECT_EQ(reports == 1, edited.controls.IsEnabled(shown.apply));
           ExpectOldOrNew(before, applied, pc.registry.Dump());
           pc.shell.messages.clear();
           Load(shown, pc.services);
@@ -530,45 +545,36 @@ std::string MachinePart(const std::string& dump) {
   return dump.substr(0, dump.find("[HKCU"));
 }
 
-// Without administrator rights no key under HKEY_LOCAL_MACHINE opens. On
-// Windows 98 the start ends silently, on Windows NT with the not-found
-// message. Every settings page then finds no card; edited and applied, it
-// writes nothing there, its Apply shows none but the page's own messages,
-// and no key stays open.
+// Without administrator rights Windows NT lets the program read the
+// machine's keys but not change them. On a PC where an administrator ran it
+// before, a start says so in one message and ends; every settings page
+// still finds the cards, and its Apply changes nothing there, says once what
+// it could not store and why, keeps Apply enabled and leaves no key open.
 TEST(NoAdministratorRights, StartAndEveryPage) {
-  for (bool nt : {false, true}) {
-    SCOPED_TRACE(nt ? "NT" : "98");
-    Machine pc;
-    Seed(pc, nt);
-    const std::string before = MachinePart(pc.registry.Dump());
-    Failing failing(pc);
-    failing.registry.DenyRoot(kMachine, os::error::kAccessDenied);
-    os::Services services = failing.services(pc);
-    EXPECT_FALSE(Start(services, pc.sheet));
-    ASSERT_EQ(nt ? 1u : 0u, pc.shell.messages.size());
-    if (nt) {
-      EXPECT_EQ(kNotFoundMessage, pc.shell.messages.front().text);
+  Machine pc;
+  Started(pc, true);
+  const std::string before = MachinePart(pc.registry.Dump());
+  Failing failing(pc);
+  failing.registry.DenyWrites(kMachine, os::error::kAccessDenied);
+  os::Services services = failing.services(pc);
+  EXPECT_FALSE(Start(services, pc.sheet));
+  ASSERT_EQ(1u, pc.shell.messages.size());
+  EXPECT_EQ(kNeedsAdministratorMessage, pc.shell.messages.front().text);
+  for (const PageCase& shown : kPages) {
+    SCOPED_TRACE(shown.name);
+    EditedPage edited(shown, services);
+    if (shown.dialog == IDD_CONFIGURATION) {
+      EXPECT_EQ(2, edited.controls.ItemCount(IDC_CARD_COMBO));
     }
-    std::printf("%s start without rights: %zu opens denied\n",
-                nt ? "NT" : "98", failing.registry.DeniedOpens());
-    for (const PageCase& shown : kPages) {
-      SCOPED_TRACE(shown.name);
-      pc.shell.messages.clear();
-      const std::size_t denied = failing.registry.DeniedOpens();
-      EditedPage edited(shown, services);
-      if (shown.dialog == IDD_CONFIGURATION) {
-        EXPECT_EQ(0, edited.controls.ItemCount(IDC_CARD_COMBO));
-      }
-      // Choosing from the empty card list asks for a card.
-      pc.shell.messages.clear();
-      edited.Apply();
-      EXPECT_TRUE(OnlyMessages(pc, shown.messages));
-      EXPECT_EQ(before, MachinePart(pc.registry.Dump()));
-      EXPECT_EQ(0u, pc.registry.OpenHandles());
-      std::printf("%s %s page without rights: %zu opens denied\n",
-                  nt ? "NT" : "98", shown.name,
-                  failing.registry.DeniedOpens() - denied);
-    }
+    pc.shell.messages.clear();
+    edited.Apply();
+    EXPECT_TRUE(OnlyMessages(pc, shown.messages));
+    ASSERT_EQ(1u, NotStoredReports(pc));
+    EXPECT_NE(std::string::npos,
+              pc.shell.messages.back().text.find(settings::kCauseNT));
+    EXPECT_TRUE(edited.controls.IsEnabled(shown.apply));
+    EXPECT_EQ(before, MachinePart(pc.registry.Dump()));
+    EXPECT_EQ(0u, pc.registry.OpenHandles());
   }
 }
 

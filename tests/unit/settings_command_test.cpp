@@ -10,6 +10,8 @@
 #include "app/command_line.h"
 #include "app/tweak_app.h"
 #include "machine.h"
+#include "machine/not_stored.h"
+#include "machine/settings_command.h"
 #include "ui/restart_prompt.h"
 
 namespace {
@@ -29,8 +31,7 @@ struct Row {
   std::vector<os::Answer> answers;
   int exitCode;
   std::vector<std::string> messages;
-  // grxClock of the card's \DEFAULT after the command (the start found
-  // "95"), "" when it is gone.
+  // grxClock of the card's \DEFAULT, "95" at the start; "": none.
   const char* clock;
   // A key that will not open once the program has started.
   const char* denied = nullptr;
@@ -38,10 +39,9 @@ struct Row {
   const char* restorePoint = nullptr;
   // The start-up entry the command leaves, as Windows stores it.
   std::optional<fakes::RegValue> run = std::nullopt;
-  // The card's driver does not run once the program has started.
-  bool noDriver = false;
-  // Its card key is gone too.
-  bool noCardKey = false;
+  // The driver key's description once the program has started, and no
+  // Banshee driver runs.
+  const char* driverDesc = nullptr;
 };
 
 const std::string kGood = std::string(kHeader) + kDriver +
@@ -67,6 +67,8 @@ const std::string kRunFile = std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\" +
                              kRun + "]\r\n\"xkvartune\"=";
 const std::string kUnended = kRunFile + "hex(1):22,43,20,22\r\n";
 const std::string kNoText = kRunFile + "hex(1):\r\n";
+const std::string kDefaults = std::string(kDriver + 20) + "\\DEFAULT";
+const std::string kNotStored = std::string(settings::kIncomplete) + "\n\n";
 const fakes::RegValue kQuotedC{os::ValueType::Text, {'"', 'C', ' ', '"', 0}};
 
 const Row kRows[] = {
@@ -74,15 +76,14 @@ const Row kRows[] = {
      {ui::kRestartQuestion}, "110"},
     {"quiet import", "/IMPORT \"C:\\in.reg\" /quiet", kGood.c_str(), {}, 0,
      {}, "110"},
-    {"the driver's clocks", "/defaultclocks", nullptr, {os::Answer::No}, 0,
-     {ui::kRestartQuestion}, ""},
-    {"the driver's clocks, the driver not running", "/defaultclocks /quiet",
-     nullptr, {}, 0, {}, "", nullptr, nullptr, std::nullopt, true},
-    {"the driver's clocks without a card", "/defaultclocks", nullptr, {}, 1,
-     {"3Dfx VooDoo Banshee NOT FOUND."}, nullptr, nullptr, nullptr,
-     std::nullopt, true, true},
-    {"a restore, the driver not running", "/restore /quiet", nullptr, {}, 0,
-     {}, "110", nullptr, kGood.c_str(), std::nullopt, true},
+    {"the driver's clocks where no driver runs", "/defaultclocks /quiet",
+     nullptr, {}, 0, {}, "", nullptr, nullptr, std::nullopt,
+     "3Dfx Voodoo Banshee"},
+    {"the driver's clocks, another card at the driver key", "/defaultclocks",
+     nullptr, {}, 1, {"3Dfx VooDoo Banshee NOT FOUND."}, nullptr, nullptr,
+     nullptr, std::nullopt, "S3 Trio64V2/DX PCI"},
+    {"a restore where no driver runs", "/restore /quiet", nullptr, {}, 0, {},
+     "110", nullptr, kGood.c_str(), std::nullopt, "3Dfx Voodoo Banshee"},
     {"restore answered No", "/restore", nullptr, {os::Answer::No}, 1,
      {"Restore the settings from before Kvartune's first change?"}, nullptr},
     {"restore", "/restore", nullptr, {os::Answer::Yes}, 0,
@@ -90,8 +91,11 @@ const Row kRows[] = {
     {"a restore point with a card since removed", "/restore", nullptr,
      {os::Answer::Yes}, 1,
      {"Restore the settings from before Kvartune's first change?",
-      "Some settings could not be written."},
+      kNotStored + settings::kCardsGone},
      nullptr, nullptr, kOtherCard.c_str()},
+    // Not stored: the cause, and no restart for the clock that stayed.
+    {"an import whose key is refused", "/import C:\\in.reg", kGood.c_str(),
+     {}, 1, {kNotStored + settings::kCause95}, nullptr, kDefaults.c_str()},
     {"a damaged restore point", "/restore", nullptr, {os::Answer::Yes}, 1,
      {"Restore the settings from before Kvartune's first change?",
       "C:\\WINDOWS\\KVARTUNE.REG, line 1: not a REGEDIT4 registry file. "
@@ -141,17 +145,12 @@ TEST(SettingsCommand, SaysWhatItDidAndChangesNothingWhenRefused) {
     SCOPED_TRACE(row.what);
     Machine pc;
     pc.AddBanshee95("0000");
-    const std::string defaults = std::string(kDriver + 20) + "\\DEFAULT";
-    pc.registry.PutText(Machine::kMachine, defaults, "grxClock", "95");
+    const std::string driver = kDriver + 20;
+    pc.registry.PutText(Machine::kMachine, driver + "\\DEFAULT", "grxClock", "95");
     ASSERT_TRUE(CTweakApp(pc.services, pc.sheet).StartUp());
-    if (row.noDriver) pc.NoDriverRuns();
-    if (row.noCardKey) {
-      os::KeyHandle cards = 0;
-      pc.registry.OpenKey(Machine::kMachine,
-                          "Software\\Quillfeld\\Kvartune\\Display",
-                          os::Access::Write, cards);
-      pc.registry.DeleteKey(cards, "0000");
-      pc.registry.CloseKey(cards);
+    if (row.driverDesc != nullptr) {
+      pc.NoDriverRuns();
+      pc.registry.PutText(Machine::kMachine, driver, "DriverDesc", row.driverDesc);
     }
     if (row.file != nullptr) pc.files.contents["C:\\in.reg"] = row.file;
     if (row.file != nullptr && *row.file == '\0')
@@ -169,13 +168,9 @@ TEST(SettingsCommand, SaysWhatItDidAndChangesNothingWhenRefused) {
       shown.push_back(message.text);
     EXPECT_EQ(row.messages, shown);
     if (row.clock != nullptr) {
-      const auto clock =
-          pc.registry.Text(Machine::kMachine, defaults, "grxClock");
-      if (*row.clock == '\0') {
-        EXPECT_FALSE(clock);
-      } else {
-        EXPECT_EQ(row.clock, clock);
-      }
+      EXPECT_EQ(*row.clock ? std::optional<std::string>(row.clock) : std::nullopt,
+                pc.registry.Text(Machine::kMachine, driver + "\\DEFAULT",
+                                 "grxClock"));
     } else if (row.run) {
       EXPECT_EQ(row.run, pc.registry.Get(Machine::kMachine, kRun, "xkvartune"));
     } else {
