@@ -73,16 +73,14 @@ struct Machine {
                      "ImagePath", "System32\\drivers\\banshee.sys");
   }
 
-  // No Banshee driver runs, and its keys stay: Windows NT in VGA mode maps
-  // every video device to the VGA one; on Windows 95/98 each PCI instance
-  // names another driver than its driver key describes.
+  // No Banshee driver runs; its keys stay (VGA mode, Safe Mode).
   void NoDriverRuns() {
     const std::string map = "HARDWARE\\DEVICEMAP\\VIDEO", pci = "Enum\\PCI\\";
     for (const std::string& entry : registry.ValueNames(kMachine, map))
       registry.PutText(kMachine, map, entry, "\\Registry\\Machine\\VgaSave");
     for (const std::string& device : registry.SubkeyNames(kMachine, pci))
       for (const std::string& at : registry.SubkeyNames(kMachine, pci + device))
-        registry.PutText(kMachine, pci + device + "\\" + at, "DeviceDesc", "VGA");
+        registry.PutText(kMachine, pci + device + "\\" + at, "DeviceDesc", "-");
   }
 
   void AddFile(const std::string& path, std::uint32_t ms, std::uint32_t ls,
