@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "machine/banshee.h"
+#include "machine/os_family.h"
+#include "machine/present_cards.h"
+#include "machine/settings_command.h"
 #include "store/delete.h"
 #include "store/names.h"
 #include "store/registry_key.h"
@@ -24,15 +27,34 @@ void CCardDetection::RecordCard(const std::string& cardKey, const Card& card) {
   key.Close();
 }
 
-bool CCardDetection::Finish(int count, const std::string& cardsTree) {
+// A start without a card leaves the card keys as they are.
+bool CCardDetection::Finish(int count, const std::string& osFamily) {
   if (count == 0) {
-    AppMessageBox(services_, kNotFoundMessage);
+    NoCardRunning(osFamily);
     return false;
   }
   WriteText(services_.registry, names::kCommon, names::kDisplayNumber,
             std::to_string(count));
-  Sweep(cardsTree);
+  Sweep(osFamily == family::kWindows95 ? names::kDisplayCards
+                                       : names::kDeviceCards);
   return true;
+}
+
+// Cards an earlier start recorded whose keys are still the Banshee's (Safe
+// Mode, VGA mode, a driver that did not load) can have their clocks put back
+// to the driver's own, which a card that does not take its clock needs; a
+// PC that never had one is told that there is no card.
+void CCardDetection::NoCardRunning(const std::string& osFamily) {
+  const std::vector<managed::Card> cards =
+      KnownCards(services_.registry, osFamily);
+  if (cards.empty()) {
+    AppMessageBox(services_, kNotFoundMessage);
+    return;
+  }
+  if (AppMessageBox(services_, kNoDriverQuestion, os::Buttons::YesNo) ==
+      os::Answer::Yes)
+    settings::Run(services_, osFamily, cards, settings::Command::DefaultClocks,
+                  std::string(), false);
 }
 
 // Card keys still marked "detected" were found in this start and lose the

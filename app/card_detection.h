@@ -3,9 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "machine/banshee.h"
 #include "os/services.h"
 
-inline constexpr const char kNotFoundMessage[] = "3Dfx VooDoo Banshee NOT FOUND.";
+// Asked by a start that finds no card running but cards an earlier start
+// recorded.
+inline constexpr const char kNoDriverQuestion[] =
+    "No 3Dfx VooDoo Banshee driver is running: Windows may be in Safe Mode "
+    "or VGA mode.\n\nPut the clocks back to each card's own?";
 inline constexpr const char kNeedsAdministratorMessage[] =
     "Kvartune needs to be started as an administrator: Windows does not let "
     "this account change the settings of the graphics card.\n\n"
@@ -35,7 +40,8 @@ class CCardDetection {
     std::string devicePath;  // Windows NT only
   };
   void RecordCard(const std::string& cardKey, const Card& card);
-  bool Finish(int count, const std::string& cardsTree);
+  bool Finish(int count, const std::string& osFamily);
+  void NoCardRunning(const std::string& osFamily);
   void Sweep(const std::string& cardsTree);
   void SelectCard(const std::string& osFamily);
   void WriteVersions();

@@ -39,6 +39,7 @@ constexpr Switch kSwitches[] = {
     {"/EXPORT", settings::Command::Export, true},
     {"/IMPORT", settings::Command::Import, true},
     {"/RESTORE", settings::Command::Restore, false},
+    {"/DEFAULTCLOCKS", settings::Command::DefaultClocks, false},
 };
 constexpr char kQuiet[] = "/QUIET";
 

@@ -4,9 +4,9 @@
 
 #include "machine/settings_command.h"
 
-// The command line: kvtune /export FILE, /import FILE or /restore, each
-// with /quiet or not. A line without any of these switches is an ordinary
-// start.
+// The command line: kvtune /export FILE, /import FILE, /restore or
+// /defaultclocks, each with /quiet or not. A line without any of these
+// switches is an ordinary start.
 struct CommandLine {
   bool command = false;  // a switch was given
   bool valid = false;    // exactly one command, with its file when it takes one
@@ -16,7 +16,8 @@ struct CommandLine {
 };
 
 inline constexpr const char kUsageMessage[] =
-    "Usage: kvtune [/export FILE | /import FILE | /restore] [/quiet]";
+    "Usage: kvtune [/export FILE | /import FILE | /restore | /defaultclocks] "
+    "[/quiet]";
 
 // The command tail as WinMain receives it; a file name with blanks is
 // quoted.

@@ -2,6 +2,7 @@
 #include "app/version_text.h"
 #include "machine/banshee.h"
 #include "machine/managed_set.h"
+#include "machine/os_family.h"
 #include "store/delete.h"
 #include "store/names.h"
 #include "store/registry_key.h"
@@ -55,5 +56,5 @@ bool CCardDetection::Detect95() {
       RecordCard(std::string(names::kTree) + "\\" + driver, card);
     }
   }
-  return Finish(count, names::kDisplayCards);
+  return Finish(count, family::kWindows95);
 }

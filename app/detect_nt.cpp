@@ -1,6 +1,7 @@
 #include "app/card_detection.h"
 #include "app/version_text.h"
 #include "machine/banshee.h"
+#include "machine/os_family.h"
 #include "store/names.h"
 #include "store/registry_key.h"
 #include "store/single_value.h"
@@ -49,5 +50,5 @@ bool CCardDetection::DetectNT() {
     AppMessageBox(services_, kNeedsAdministratorMessage);
     return false;
   }
-  return Finish(count, names::kDeviceCards);
+  return Finish(count, family::kWindowsNT);
 }

@@ -6,6 +6,9 @@
 // What identifies a Voodoo Banshee, for detection and for the cards read
 // before detection writes anything.
 
+inline constexpr const char kNotFoundMessage[] =
+    "3Dfx VooDoo Banshee NOT FOUND.";
+
 // Registry names compare without regard to case.
 std::string UpperCase(std::string text);
 

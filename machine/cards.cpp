@@ -33,6 +33,13 @@ std::string DevicePath(os::Registry& registry, const std::string& card) {
   return path;
 }
 
+CardKeys KeysOfCard(const std::string& osFamily, const managed::Card& card) {
+  const std::string& base = card.baseKey;
+  return {osFamily == family::kWindows95 ? base + names::kDefaultSubkey : base,
+          base + names::kD3DSubkey, base + names::kGlideSubkey,
+          CardKey(osFamily, card.name)};
+}
+
 std::vector<managed::Card> RecordedCards(os::Registry& registry,
                                          const std::string& osFamily) {
   std::vector<managed::Card> cards;

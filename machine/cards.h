@@ -21,6 +21,18 @@ std::string DriverKey(const std::string& card);
 // Windows NT: the card's device key below HKEY_LOCAL_MACHINE, as detection
 // recorded it in "DevicePath"; empty when it cannot be read.
 std::string DevicePath(os::Registry& registry, const std::string& card);
+// The keys a card's settings go to, under HKEY_LOCAL_MACHINE: the clock key
+// (the driver key's "\DEFAULT" on Windows 95/98, the device key on Windows
+// NT), the Direct3D and Glide keys below the card's base key, and its card
+// key in the program's tree.
+struct CardKeys {
+  std::string clock;
+  std::string d3d;
+  std::string glide;
+  std::string program;
+};
+CardKeys KeysOfCard(const std::string& osFamily, const managed::Card& card);
+
 // The recorded cards with their driver (Windows 95/98) or device (Windows
 // NT) keys; a Windows NT card without a readable device path is left out.
 std::vector<managed::Card> RecordedCards(os::Registry& registry,

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "machine/banshee.h"
+#include "machine/cards.h"
 #include "machine/os_family.h"
 #include "store/names.h"
 #include "store/peek.h"
@@ -34,6 +35,22 @@ std::vector<managed::Card> Cards95(os::Registry& registry, long& failure) {
   return cards;
 }
 
+// Windows NT: a device key that names the Banshee's chip.
+bool HoldsBansheeChip(os::Registry& registry, const std::string& device,
+                      long& failure) {
+  RawValue chip;
+  const long read =
+      PeekValue(registry, os::kMachine, device, names::kChipType, chip);
+  if (read != os::error::kSuccess && read != os::error::kFileNotFound)
+    failure = read;
+  if (read != os::error::kSuccess || chip.bytes.size() > kChipTypeSize)
+    return false;
+  unsigned char chipType[kChipTypeSize] = {};
+  if (!chip.bytes.empty())
+    std::memcpy(chipType, chip.bytes.data(), chip.bytes.size());
+  return IsBansheeChip(chipType);
+}
+
 std::vector<managed::Card> CardsNT(os::Registry& registry, long& failure) {
   std::vector<managed::Card> cards;
   for (const std::string& entry :
@@ -41,20 +58,25 @@ std::vector<managed::Card> CardsNT(os::Registry& registry, long& failure) {
     if (!IsVideoEntry(entry)) continue;
     const std::string device = DevicePathOfLink(
         PeekText(registry, names::kVideoDeviceMap, entry, failure));
-    if (device.empty()) continue;
-    RawValue chip;
-    const long read =
-        PeekValue(registry, os::kMachine, device, names::kChipType, chip);
-    if (read != os::error::kSuccess && read != os::error::kFileNotFound)
-      failure = read;
-    if (read != os::error::kSuccess || chip.bytes.size() > kChipTypeSize)
-      continue;
-    unsigned char chipType[kChipTypeSize] = {};
-    if (!chip.bytes.empty())
-      std::memcpy(chipType, chip.bytes.data(), chip.bytes.size());
-    if (IsBansheeChip(chipType)) cards.push_back({LastPart(entry), device});
+    if (!device.empty() && HoldsBansheeChip(registry, device, failure))
+      cards.push_back({LastPart(entry), device});
   }
   return cards;
+}
+
+// A recorded card whose key is still the Banshee's: on Windows 95/98 the
+// driver key still describes the driver detection recorded (a card put in
+// its place may take the same driver key), on Windows NT the device key
+// still names the chip.
+bool StillThere(os::Registry& registry, const std::string& osFamily,
+                const managed::Card& card, long& failure) {
+  if (osFamily != family::kWindows95)
+    return HoldsBansheeChip(registry, card.baseKey, failure);
+  const std::string recorded = PeekText(registry, CardKey(osFamily, card.name),
+                                        names::kDriverDesc, failure);
+  return !recorded.empty() &&
+         PeekText(registry, card.baseKey, names::kDriverDescription,
+                  failure) == recorded;
 }
 
 }  // namespace
@@ -67,5 +89,26 @@ std::vector<managed::Card> PresentCards(os::Registry& registry,
                                          ? Cards95(registry, failure)
                                          : CardsNT(registry, failure);
   complete = failure == os::error::kSuccess;
+  return cards;
+}
+
+std::vector<managed::Card> KnownCards(os::Registry& registry,
+                                      const std::string& osFamily,
+                                      std::vector<managed::Card> cards) {
+  const bool nt = osFamily != family::kWindows95;
+  long failure = os::error::kSuccess;
+  for (const std::string& name : PeekSubkeys(
+           registry, nt ? names::kDeviceCards : names::kDisplayCards,
+           failure)) {
+    const managed::Card card{
+        name, nt ? PeekText(registry, CardKey(osFamily, name),
+                            names::kDevicePath, failure)
+                 : DriverKey(name)};
+    bool listed = card.baseKey.empty();
+    for (const managed::Card& other : cards)
+      listed = listed || UpperCase(other.baseKey) == UpperCase(card.baseKey);
+    if (!listed && StillThere(registry, osFamily, card, failure))
+      cards.push_back(card);
+  }
   return cards;
 }

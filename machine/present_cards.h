@@ -14,3 +14,12 @@
 std::vector<managed::Card> PresentCards(os::Registry& registry,
                                         const std::string& osFamily,
                                         bool& complete);
+
+// The cards and, after them, those an earlier start recorded in the
+// program's tree whose driver key (Windows 95/98) or device key (Windows NT)
+// is still the Banshee's and not among them, whether or not their driver
+// runs (it does not in Safe Mode or VGA mode, nor when it failed to load).
+// Reads only; a read that fails reads as missing.
+std::vector<managed::Card> KnownCards(os::Registry& registry,
+                                      const std::string& osFamily,
+                                      std::vector<managed::Card> cards = {});

@@ -7,7 +7,7 @@
 #include "os/services.h"
 
 // Export, Import and Restore of the managed set, from the menus and from
-// the command line.
+// the command line, and the driver's own clocks.
 namespace settings {
 
 inline constexpr const char kRestoreQuestion[] =
@@ -29,14 +29,20 @@ enum class Command {
   Export,   // the managed set as it is now, to `path`
   Import,   // a file of `path`, applied whole or not at all
   Restore,  // the restore point
+  // The driver's own clocks for every card, and for every card an earlier
+  // start recorded whose driver does not run (KnownCards).
+  DefaultClocks,
 };
 
-// Does the command for this PC's cards. Restore asks first; a failure is
-// reported with a message naming the file (and for a refused file its first
-// bad line), and one that could not store everything with its likely
-// cause; when a clock or the memory size changed and everything was stored,
-// the restart question follows. With `quiet` nothing is asked or shown and no restart is asked
-// for. True when done.
+// Does the command for this PC's cards, and for Restore and the driver's
+// clocks also for the cards an earlier start recorded whose keys are still
+// the Banshee's (KnownCards). Restore asks first; a failure is reported with
+// a message naming the file (and for a refused file its first bad line), and
+// one that could not store everything with its likely cause; when a clock or
+// the memory size changed and everything was stored, and after the driver's
+// clocks were stored, the restart question follows. With `quiet` nothing is
+// asked or shown and no restart is asked for. True when done; the driver's
+// clocks fail without any card.
 bool Run(os::Services& services, const std::string& osFamily,
          const std::vector<managed::Card>& cards, Command command,
          const std::string& path, bool quiet);

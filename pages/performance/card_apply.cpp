@@ -1,46 +1,13 @@
 #include "pages/performance/card_apply.h"
 
-#include <tuple>
 #include <vector>
 
+#include "machine/card_clocks.h"
 #include "machine/managed_set.h"
 #include "pages/performance/switches.h"
-#include "store/flags.h"
-#include "store/names.h"
-#include "store/single_value.h"
 #include "store/value_group.h"
 
 namespace performance {
-namespace {
-
-std::string ClockText(std::uint32_t clock) { return std::to_string(clock); }
-
-// The clock values "grxClock" and "memClock" (Windows 95/98, texts) or
-// "graphicsclocking" and "memclocking" (Windows NT, numbers), and the Glide
-// key's clock switches, both sets deleted; then written unless Default.
-void ApplyClocks(os::Registry& registry, const CardKeys& keys,
-                 const Choices& choices, bool write) {
-  using namespace names;
-  const char* core = choices.nt ? kGraphicsClocking : kGrxClock;
-  const char* memory = choices.nt ? kMemClocking : kMemClock;
-  std::vector<GroupValue> clocks, switches;
-  for (auto [name, clock, switchName] :
-       {std::tuple{core, choices.core, kGrxClockSwitch},
-        std::tuple{memory, choices.memory, kMemClockSwitch}}) {
-    if (!write || clock == kDefaultClock) continue;
-    clocks.push_back(choices.nt ? GroupValue::Dword(name, clock)
-                                : GroupValue::Text(name, ClockText(clock)));
-    switches.push_back(GroupValue::Text(switchName, ClockText(clock)));
-  }
-  ReplaceGroup(registry, os::kMachine, keys.clock, {core, memory, kMemLatency},
-               clocks);
-  if (write) WriteText(registry, keys.program, kUseClock, flags::Text(true));
-  ReplaceGroup(registry, os::kMachine, keys.glide,
-               {kGrxClockSwitch, kMemClockSwitch}, switches);
-  if (!write) WriteText(registry, keys.program, kUseClock, flags::Text(false));
-}
-
-}  // namespace
 
 std::vector<const char*> SwitchNames(const SwitchStates& boxes) {
   std::vector<const char*> names;
@@ -80,7 +47,8 @@ SwitchStates GlideStates(const Choices& choices) {
 void ApplyCard(os::Registry& registry, const CardKeys& keys,
                const Choices& choices) {
   if (choices.useClock || choices.previousUseClock)
-    ApplyClocks(registry, keys, choices, choices.useClock);
+    clocks::Apply(registry, keys, choices.nt, choices.useClock, choices.core,
+                  choices.memory);
   ApplySwitches(registry, os::kMachine, keys.d3d, D3DStates(choices),
                 &choices.d3dGamma);
   ApplySwitches(registry, os::kMachine, keys.glide, GlideStates(choices),

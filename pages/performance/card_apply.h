@@ -6,23 +6,14 @@
 #include <utility>
 #include <vector>
 
+#include "machine/card_clocks.h"
+#include "machine/cards.h"
 #include "os/registry.h"
 #include "pages/performance/switches.h"
 #include "ui/gamma_group.h"
 
 // What the Performance page's Apply writes for one card.
 namespace performance {
-
-// 84 MHz stands for the driver's own clock, which is never written.
-inline constexpr std::uint32_t kDefaultClock = 84;
-
-// The card's keys under HKEY_LOCAL_MACHINE.
-struct CardKeys {
-  std::string clock;
-  std::string d3d;
-  std::string glide;
-  std::string program;
-};
 
 // A group's red, green and blue gamma texts.
 using Gammas = std::array<std::string, ui::kChannels>;
@@ -33,8 +24,8 @@ struct Choices {
   bool useClock = false;
   // The selected card's clock mode before this Apply.
   bool previousUseClock = false;
-  std::uint32_t core = kDefaultClock;
-  std::uint32_t memory = kDefaultClock;
+  std::uint32_t core = clocks::kDefault;
+  std::uint32_t memory = clocks::kDefault;
   // The boxes of kD3DSwitches and kGlideSwitches, in their order.
   std::array<bool, 4> d3d{};
   std::array<bool, 6> glide{};

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr ui::SteppedRange kClockRange{performance::kDefaultClock, 166,
+constexpr ui::SteppedRange kClockRange{clocks::kDefault, 166,
                                        "%dMHz"};
 constexpr ui::GammaRange kGammaRange{0.3, 2.3, "1.300000"};
 

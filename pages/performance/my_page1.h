@@ -74,7 +74,7 @@ class CMyPage1 : public ui::SettingsPage {
   std::string ApplyCards(bool nt);
   performance::Choices ReadChoices(bool nt);
   void WriteDirectX(bool nt);
-  bool KeysOf(const std::string& card, bool nt, performance::CardKeys& keys);
+  bool KeysOf(const std::string& card, bool nt, CardKeys& keys);
 
   std::string family_;
   std::vector<std::string> cards_;

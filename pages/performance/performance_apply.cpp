@@ -48,14 +48,10 @@ void CMyPage1::WriteDirectX(bool nt) {
 
 // The keys Apply writes for a card; none on Windows NT for a card without
 // a device key, which is then left alone rather than written at the root.
-bool CMyPage1::KeysOf(const std::string& card, bool nt,
-                      performance::CardKeys& keys) {
+bool CMyPage1::KeysOf(const std::string& card, bool nt, CardKeys& keys) {
   const std::string base = nt ? DeviceKey(card) : DriverKey(card);
   if (base.empty()) return false;
-  keys.clock = nt ? base : base + names::kDefaultSubkey;
-  keys.d3d = base + names::kD3DSubkey;
-  keys.glide = base + names::kGlideSubkey;
-  keys.program = CardKey(family_, card);
+  keys = KeysOfCard(family_, {card, base});
   return true;
 }
 
@@ -94,7 +90,7 @@ std::string CMyPage1::ApplyCards(bool nt) {
 
   for (const std::string& card :
        flags::TargetCards(cards_, applyAll_, selected_)) {
-    performance::CardKeys keys;
+    CardKeys keys;
     if (KeysOf(card, nt, keys))
       performance::ApplyCard(services().registry, keys, choices);
   }

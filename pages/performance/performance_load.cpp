@@ -67,7 +67,7 @@ void CMyPage1::LoadCommon() {
       !selected_.empty() &&
       flags::Read(services().registry, CardKey(family_, selected_),
                   flags::kUseClock);
-  if (!useClock) core_.stored = memory_.stored = performance::kDefaultClock;
+  if (!useClock) core_.stored = memory_.stored = clocks::kDefault;
   ShowClockMode(useClock);
 
   const bool nt = !Windows95();

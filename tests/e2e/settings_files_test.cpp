@@ -90,9 +90,27 @@ TEST(Windows98Settings, RestoreBringsBackWhatWasBeforeTheFirstStart) {
   RestoreAfterStartsAndAnApply(kDriverKeys + "0000", false, {});
 }
 
+// Then in VGA mode a start asks about the driver's own clocks instead of
+// ending with "NOT FOUND", /defaultclocks puts them back, /restore restores.
 TEST(WindowsNTSettings, RestoreBringsBackWhatWasBeforeTheFirstStart) {
   ASSERT_TRUE(SeedMachine({"nt40-banshee", "kvartune-performance-nt"}));
   RestoreAfterStartsAndAnApply(kBansheeDevice, true, {"nt40-banshee"});
+  const std::vector<Snapshot> before = ManagedKeys(kBansheeDevice, true);
+  ASSERT_TRUE(AddProfiles({"nt40-vga-mode"}));
+  {
+    ProgramRun run(ProgramPath());
+    ExpectQuestionAndAnswer(run,
+                            "No 3Dfx VooDoo Banshee driver is running: Windows "
+                            "may be in Safe Mode or VGA mode.\n\nPut the "
+                            "clocks back to each card's own?",
+                            IDNO);
+    EXPECT_TRUE(run.WaitForExit());
+  }
+  EXPECT_TRUE(Exits("/defaultclocks /quiet", 0));
+  EXPECT_TRUE(HasNoValue(kBansheeDevice, "graphicsclocking"));
+  EXPECT_TRUE(HasText(kDeviceCards + "\\Video1", "kvartune_useclock", "0"));
+  EXPECT_TRUE(Exits("/restore /quiet", 0));
+  EXPECT_EQ(before, ManagedKeys(kBansheeDevice, true));
 }
 
 // An import brings back what was exported; a file naming a value outside

@@ -2,6 +2,7 @@
 
 #include "app/card_detection.h"
 #include "machine.h"
+#include "ui/restart_prompt.h"
 
 namespace {
 
@@ -86,6 +87,24 @@ TEST_F(DetectNTTest, SweepsTheDeviceTree) {
             registry.SubkeyNames(kMachine, kCards));
   EXPECT_TRUE(registry.Get(kMachine, std::string(kCards) + "\\Video0",
                            "REFRESHRATE 640 x  480"));
+
+  // In VGA mode no card is found and its key stays whole; the user is asked
+  // whether to put its clocks back (No, then Yes). A card key that names
+  // another device's key is no card.
+  NoDriverRuns();
+  shell.answers = {os::Answer::No, os::Answer::Yes, os::Answer::No};
+  const std::string vgaMode = registry.Dump();
+  EXPECT_FALSE(Detect());
+  EXPECT_EQ(vgaMode, registry.Dump());
+  EXPECT_FALSE(Detect());
+  EXPECT_EQ("0", Card("Device\\Video0", "kvartune_useclock"));
+  registry.PutText(kMachine, std::string(kCards) + "\\Video0", "DevicePath",
+                   "HARDWARE");
+  EXPECT_FALSE(Detect());
+  ASSERT_EQ(4u, shell.messages.size());
+  EXPECT_EQ(kNoDriverQuestion, shell.messages[1].text);
+  EXPECT_EQ(ui::kRestartQuestion, shell.messages[2].text);
+  EXPECT_EQ(kNotFoundMessage, shell.messages[3].text);
 }
 
 }  // namespace

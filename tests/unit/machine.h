@@ -73,6 +73,16 @@ struct Machine {
                      "ImagePath", "System32\\drivers\\banshee.sys");
   }
 
+  // No Banshee driver runs; its keys stay (VGA mode, Safe Mode).
+  void NoDriverRuns() {
+    const std::string map = "HARDWARE\\DEVICEMAP\\VIDEO", pci = "Enum\\PCI\\";
+    for (const std::string& entry : registry.ValueNames(kMachine, map))
+      registry.PutText(kMachine, map, entry, "\\Registry\\Machine\\VgaSave");
+    for (const std::string& device : registry.SubkeyNames(kMachine, pci))
+      for (const std::string& at : registry.SubkeyNames(kMachine, pci + device))
+        registry.PutText(kMachine, pci + device + "\\" + at, "DeviceDesc", "-");
+  }
+
   void AddFile(const std::string& path, std::uint32_t ms, std::uint32_t ls,
                std::uint32_t struc = 0x00010000) {
     files.files[path] = os::FixedVersion{ms, ls, struc};

@@ -39,6 +39,7 @@ struct Row {
   const char* restorePoint = nullptr;
   // The start-up entry the command leaves, as Windows stores it.
   std::optional<fakes::RegValue> run = std::nullopt;
+  bool noDriver = false;  // once the program has started
 };
 
 const std::string kGood = std::string(kHeader) + kDriver +
@@ -73,6 +74,8 @@ const Row kRows[] = {
      {ui::kRestartQuestion}, "110"},
     {"quiet import", "/IMPORT \"C:\\in.reg\" /quiet", kGood.c_str(), {}, 0,
      {}, "110"},
+    {"a restore where no driver runs", "/restore /quiet", nullptr, {}, 0, {},
+     "110", nullptr, kGood.c_str(), std::nullopt, true},
     {"restore answered No", "/restore", nullptr, {os::Answer::No}, 1,
      {"Restore the settings from before Kvartune's first change?"}, nullptr},
     {"restore", "/restore", nullptr, {os::Answer::Yes}, 0,
@@ -135,6 +138,7 @@ TEST(SettingsCommand, SaysWhatItDidAndChangesNothingWhenRefused) {
     Machine pc;
     pc.AddBanshee95("0000");
     ASSERT_TRUE(CTweakApp(pc.services, pc.sheet).StartUp());
+    if (row.noDriver) pc.NoDriverRuns();
     if (row.file != nullptr) pc.files.contents["C:\\in.reg"] = row.file;
     if (row.file != nullptr && *row.file == '\0')
       pc.files.readOnly.insert("C:\\in.reg");
