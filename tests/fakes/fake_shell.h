@@ -84,7 +84,7 @@ class FakeShell : public os::Shell {
                   std::uint32_t& exitCode, std::string& why) override {
     runs.push_back(commandLine + " in " + folder);
     if (startError != 0) {
-      why = "cannot start";
+      why = "no file";
       return startError;
     }
     if (program) program();
