@@ -10,8 +10,9 @@
 bool CCardDetection::Detect95() {
   CRegistryKey key(services_.registry);
   std::vector<std::string> devices;
-  if (key.ListSubkeys(os::kMachine, names::kPciEnum, devices) !=
-      os::error::kSuccess)
+  // A PC without the PCI enumeration key has no card to find.
+  const long listed = key.ListSubkeys(os::kMachine, names::kPciEnum, devices);
+  if (listed != os::error::kSuccess && listed != os::error::kFileNotFound)
     return false;
 
   int count = 0;
@@ -27,7 +28,7 @@ bool CCardDetection::Detect95() {
       // in one instance is never taken from the one before.
       std::string deviceDesc, driver;
       Card card;
-      if (key.Open(os::kMachine, deviceKey + "\\" + instance) ==
+      if (key.OpenToRead(os::kMachine, deviceKey + "\\" + instance) ==
           os::error::kSuccess) {
         key.QueryText(names::kPciDeviceDesc, deviceDesc);
         key.QueryText(names::kPciDriver, driver);

@@ -24,7 +24,7 @@ bool CCardDetection::DetectNT() {
     unsigned char chipType[kChipTypeSize] = {};
     std::uint32_t chipTypeSize = kChipTypeSize;
     long chipResult = os::error::kFileNotFound;
-    if (key.Open(os::kMachine, card.devicePath) == os::error::kSuccess) {
+    if (key.OpenToRead(os::kMachine, card.devicePath) == os::error::kSuccess) {
       chipResult = key.QueryRaw(names::kChipType, chipType, chipTypeSize);
       key.QueryText(names::kDeviceDescription, card.description);
       key.Close();

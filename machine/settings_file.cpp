@@ -44,7 +44,7 @@ long Write(os::Registry& registry, const regedit::Entry& entry) {
 // Removing what is not there is done.
 long Remove(os::Registry& registry, const regedit::Entry& entry) {
   os::KeyHandle key = 0;
-  long result = registry.OpenKey(entry.root, entry.key, key);
+  long result = registry.OpenKey(entry.root, entry.key, os::Access::Write, key);
   if (result == os::error::kSuccess) {
     result = registry.DeleteValue(key, entry.name);
     registry.CloseKey(key);

@@ -25,6 +25,11 @@ inline constexpr Root kMachine = Root::LocalMachine;
 
 enum class KeyOption { NonVolatile, Volatile };
 
+// What an opened key is for: reading only (KEY_READ, which an account
+// without administrator rights gets on the drivers' keys under Windows NT),
+// or writing and deleting too (KEY_ALL_ACCESS).
+enum class Access { Read, Write };
+
 enum class ValueType : std::uint32_t {
   None = 0,
   Text = 1,        // REG_SZ
@@ -44,11 +49,12 @@ class Registry {
  public:
   virtual ~Registry() = default;
 
-  // Opens the key, creating it and every missing key above it.
+  // Opens the key, creating it and every missing key above it, for writing.
   virtual long CreateKey(Root root, const std::string& path, KeyOption option,
                          KeyHandle& key) = 0;
   // Opens a key that exists; a missing key gives 2 and is not created.
-  virtual long OpenKey(Root root, const std::string& path, KeyHandle& key) = 0;
+  virtual long OpenKey(Root root, const std::string& path, Access access,
+                       KeyHandle& key) = 0;
   virtual long CloseKey(KeyHandle key) = 0;
   // size goes in as the buffer's size and comes back as the value's size;
   // type may be null.

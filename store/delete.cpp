@@ -6,7 +6,7 @@ template <typename Delete>
 void WithExistingKey(os::Registry& registry, os::Root root,
                      const std::string& path, Delete deleteNames) {
   os::KeyHandle key = 0;
-  if (registry.OpenKey(root, path, key) != os::error::kSuccess) return;
+  if (registry.OpenKey(root, path, os::Access::Write, key) != os::error::kSuccess) return;
   deleteNames(key);
   registry.CloseKey(key);
 }

@@ -11,7 +11,7 @@ template <typename Reads>
 long WithExistingKey(os::Registry& registry, os::Root root,
                      const std::string& path, Reads reads) {
   os::KeyHandle key = 0;
-  const long opened = registry.OpenKey(root, path, key);
+  const long opened = registry.OpenKey(root, path, os::Access::Read, key);
   if (opened != os::error::kSuccess) return opened;
   const long result = reads(key);
   registry.CloseKey(key);

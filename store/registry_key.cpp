@@ -19,10 +19,17 @@ CRegistryKey::~CRegistryKey() { Close(); }
 
 long CRegistryKey::Open(os::Root root, const std::string& path) {
   Close();
-  path_ = path;
   os::KeyHandle handle = 0;
   const long result =
       registry_.CreateKey(root, path, os::KeyOption::NonVolatile, handle);
+  handle_ = result == os::error::kSuccess ? handle : 0;
+  return result;
+}
+
+long CRegistryKey::OpenToRead(os::Root root, const std::string& path) {
+  Close();
+  os::KeyHandle handle = 0;
+  const long result = registry_.OpenKey(root, path, os::Access::Read, handle);
   handle_ = result == os::error::kSuccess ? handle : 0;
   return result;
 }
@@ -101,7 +108,7 @@ template <typename NextName>
 long CRegistryKey::ListNames(os::Root root, const std::string& path,
                              std::vector<std::string>& names,
                              NextName nextName) {
-  const long result = Open(root, path);
+  const long result = OpenToRead(root, path);
   if (result != os::error::kSuccess) return result;
   names.clear();
   char name[kNameBufferSize];

@@ -6,7 +6,8 @@
 
 #include "os/registry.h"
 
-// Holds at most one open registry key. Open creates what it opens; every
+// Holds at most one open registry key. Open creates what it opens, for
+// writing; OpenToRead opens only a key that exists, for reading. Every
 // operation returns the registry's error code, 0 for success, and leaves its
 // out argument alone on failure.
 class CRegistryKey {
@@ -17,6 +18,7 @@ class CRegistryKey {
   CRegistryKey& operator=(const CRegistryKey&) = delete;
 
   long Open(os::Root root, const std::string& path);
+  long OpenToRead(os::Root root, const std::string& path);
   void Close();
 
   long SetDword(const std::string& name, std::uint32_t value);
@@ -41,5 +43,4 @@ class CRegistryKey {
 
   os::Registry& registry_;
   os::KeyHandle handle_ = 0;
-  std::string path_;
 };

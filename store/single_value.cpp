@@ -5,7 +5,7 @@
 void ReadText(os::Registry& registry, const std::string& path,
               const std::string& name, std::string& text) {
   CRegistryKey key(registry);
-  if (key.Open(os::kMachine, path) == os::error::kSuccess)
+  if (key.OpenToRead(os::kMachine, path) == os::error::kSuccess)
     key.QueryText(name, text);
 }
 

@@ -26,11 +26,12 @@ long Win32Registry::CreateKey(Root root, const std::string& path,
   return result;
 }
 
-long Win32Registry::OpenKey(Root root, const std::string& path,
+long Win32Registry::OpenKey(Root root, const std::string& path, Access access,
                             KeyHandle& key) {
   HKEY opened = nullptr;
+  const REGSAM rights = access == Access::Read ? KEY_READ : KEY_ALL_ACCESS;
   const LONG result =
-      RegOpenKeyExA(RootKey(root), path.c_str(), 0, KEY_ALL_ACCESS, &opened);
+      RegOpenKeyExA(RootKey(root), path.c_str(), 0, rights, &opened);
   if (result == ERROR_SUCCESS) key = reinterpret_cast<KeyHandle>(opened);
   return result;
 }

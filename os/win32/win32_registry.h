@@ -8,7 +8,8 @@ class Win32Registry : public Registry {
  public:
   long CreateKey(Root root, const std::string& path, KeyOption option,
                  KeyHandle& key) override;
-  long OpenKey(Root root, const std::string& path, KeyHandle& key) override;
+  long OpenKey(Root root, const std::string& path, Access access,
+               KeyHandle& key) override;
   long CloseKey(KeyHandle key) override;
   long QueryValue(KeyHandle key, const std::string& name, ValueType* type,
                   unsigned char* data, std::uint32_t& size) override;

@@ -24,7 +24,7 @@ bool CMyPage4::OnInitDialog() {
 
   std::string selected, glide2, glide3, directX;
   CRegistryKey key(services().registry);
-  if (key.Open(os::kMachine, names::kCommon) == os::error::kSuccess) {
+  if (key.OpenToRead(os::kMachine, names::kCommon) == os::error::kSuccess) {
     key.QueryText(names::kSelectedDisplay, selected);
     key.QueryText(names::kDisplayNumber, cardCount_);
     key.QueryText(names::kApplyAll, applyAll_);
@@ -230,7 +230,7 @@ void CMyPage4::ReadVersions(const std::string& card, std::string& driverVersion,
   driverVersion.clear();
   revision.clear();
   CRegistryKey key(services().registry);
-  if (key.Open(os::kMachine, CardKey(family_, card)) != os::error::kSuccess)
+  if (key.OpenToRead(os::kMachine, CardKey(family_, card)) != os::error::kSuccess)
     return;
   key.QueryText(names::kDriverVersion, driverVersion);
   key.QueryText(names::kHWRevision, revision);

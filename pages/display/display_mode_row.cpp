@@ -36,7 +36,7 @@ void CMyPage3::FillModeListsNT(std::string& devicePath) {
   bool rateRead = false;
   devicePath = DevicePath(services().registry, selected_);
   CRegistryKey key(services().registry);
-  if (key.Open(os::kMachine, CardKey(family_, selected_)) ==
+  if (key.OpenToRead(os::kMachine, CardKey(family_, selected_)) ==
       os::error::kSuccess) {
     rateRead = key.QueryDword(display::RateValueName(desktop_.width,
                                                      desktop_.height),

@@ -59,7 +59,7 @@ void CMyPage3::Activate() {
   selected_.clear();
   std::string link, prompt;
   CRegistryKey key(services().registry);
-  if (key.Open(os::kMachine, names::kCommon) == os::error::kSuccess) {
+  if (key.OpenToRead(os::kMachine, names::kCommon) == os::error::kSuccess) {
     key.QueryText(names::kApplyAll, applyAll_);
     key.QueryText(names::kSelectedDisplay, selected_);
     key.QueryText(names::kCheckDispMode, prompt);
@@ -183,7 +183,7 @@ void CMyPage3::LoadDesktopNT() {
 CMyPage3::GammaTexts CMyPage3::ReadGamma(const std::string& path) {
   GammaTexts texts;
   CRegistryKey key(services().registry);
-  if (key.Open(os::kMachine, path) == os::error::kSuccess) {
+  if (key.OpenToRead(os::kMachine, path) == os::error::kSuccess) {
     for (int channel = 0; channel < ui::kChannels; ++channel)
       key.QueryText(managed::kGammaValues[channel], texts[channel]);
     key.Close();
@@ -279,7 +279,7 @@ void CMyPage3::WriteModeRefresh(const std::string& card,
 
 bool CMyPage3::ReadRate(const std::string& valueName, std::uint32_t& hertz) {
   CRegistryKey key(services().registry);
-  if (key.Open(os::kMachine, CardKey(family_, selected_)) !=
+  if (key.OpenToRead(os::kMachine, CardKey(family_, selected_)) !=
       os::error::kSuccess)
     return false;
   const bool read = key.QueryDword(valueName, hertz) == os::error::kSuccess;

@@ -6,13 +6,22 @@
 #include "pages/option/memory_size.h"
 #include "res/controls.h"
 #include "res/resource.h"
-#include "store/delete.h"
 #include "store/flags.h"
 #include "store/names.h"
 #include "store/registry_key.h"
-#include "store/single_value.h"
+#include "store/value_group.h"
 #include "ui/app_message.h"
 #include "ui/restart_prompt.h"
+
+namespace {
+
+// "LDelay" is written only when its box is checked.
+std::vector<GroupValue> LDelayValues(bool on) {
+  if (!on) return {};
+  return {GroupValue::Text(names::kLDelay, flags::Text(true))};
+}
+
+}  // namespace
 
 CMyPage2::CMyPage2(os::Services& services)
     : SettingsPage(IDD_OPTION,
@@ -37,7 +46,7 @@ void CMyPage2::Activate() {
 
 void CMyPage2::ReadCommon() {
   CRegistryKey key(services().registry);
-  if (key.Open(os::kMachine, names::kCommon) != os::error::kSuccess) return;
+  if (key.OpenToRead(os::kMachine, names::kCommon) != os::error::kSuccess) return;
   key.QueryText(names::kApplyAll, applyAll_);
   key.QueryText(names::kSelectedDisplay, selected_);
 }
@@ -53,7 +62,7 @@ void CMyPage2::Load95() {
   } else {
     const std::string driver = DriverKey(selected_);
     CRegistryKey key(services().registry);
-    if (key.Open(os::kMachine, driver + names::kDefaultSubkey) ==
+    if (key.OpenToRead(os::kMachine, driver + names::kDefaultSubkey) ==
         os::error::kSuccess) {
       storedSize_ = 0;
       key.QueryDword(names::kMemSize, storedSize_);
@@ -79,7 +88,7 @@ void CMyPage2::LoadNT() {
     storedSize_ = 0;
   } else {
     CRegistryKey key(services().registry);
-    if (key.Open(os::kMachine, device) == os::error::kSuccess) {
+    if (key.OpenToRead(os::kMachine, device) == os::error::kSuccess) {
       storedSize_ = 0;
       unsigned char bytes[memory_size::kNTValueSize] = {};
       std::uint32_t count = sizeof bytes;
@@ -137,16 +146,14 @@ bool CMyPage2::Apply95() {
        flags::TargetCards(cards_, applyAll_, selected_)) {
     const std::string driver = DriverKey(card);
     const std::string defaults = driver + names::kDefaultSubkey;
-    if (narrow)
-      DeleteValues(registry, os::kMachine, defaults, {names::kMemSize});
-    DeleteValues(registry, os::kMachine, driver, {names::kLDelay});
-    CRegistryKey key(registry);
-    if (narrow && chosenSize_ != memory_size::kDefault &&
-        key.Open(os::kMachine, defaults) == os::error::kSuccess)
-      key.SetDword(names::kMemSize, chosenSize_);
-    key.Close();
-    if (switchOn)
-      WriteText(registry, driver, names::kLDelay, flags::Text(true));
+    if (narrow) {
+      std::vector<GroupValue> size;
+      if (chosenSize_ != memory_size::kDefault)
+        size.push_back(GroupValue::Dword(names::kMemSize, chosenSize_));
+      ReplaceGroup(registry, os::kMachine, defaults, {names::kMemSize}, size);
+    }
+    ReplaceGroup(registry, os::kMachine, driver, {names::kLDelay},
+                 LDelayValues(switchOn));
   }
 
   if (chosenSize_ == storedSize_) return false;
@@ -165,9 +172,8 @@ void CMyPage2::ApplyNT() {
        flags::TargetCards(cards_, applyAll_, selected_)) {
     const std::string device = DevicePath(services().registry, card);
     if (device.empty()) continue;
-    DeleteValues(services().registry, os::kMachine, device, {names::kLDelay});
-    if (switchOn)
-      WriteText(services().registry, device, names::kLDelay, flags::Text(true));
+    ReplaceGroup(services().registry, os::kMachine, device, {names::kLDelay},
+                 LDelayValues(switchOn));
   }
 }
 

@@ -1,14 +1,14 @@
 #include "pages/performance/card_apply.h"
 
+#include <tuple>
 #include <vector>
 
 #include "machine/managed_set.h"
 #include "pages/performance/switches.h"
-#include "store/delete.h"
 #include "store/flags.h"
 #include "store/names.h"
-#include "store/registry_key.h"
 #include "store/single_value.h"
+#include "store/value_group.h"
 
 namespace performance {
 namespace {
@@ -23,34 +23,21 @@ void ApplyClocks(os::Registry& registry, const CardKeys& keys,
   using namespace names;
   const char* core = choices.nt ? kGraphicsClocking : kGrxClock;
   const char* memory = choices.nt ? kMemClocking : kMemClock;
-  DeleteValues(registry, os::kMachine, keys.clock, {core, memory, kMemLatency});
-  if (write) {
-    CRegistryKey key(registry);
-    if (key.Open(os::kMachine, keys.clock) == os::error::kSuccess) {
-      for (auto [name, clock] : {std::pair{core, choices.core},
-                                 std::pair{memory, choices.memory}}) {
-        if (clock == kDefaultClock) continue;
-        if (choices.nt)
-          key.SetDword(name, clock);
-        else
-          key.SetText(name, ClockText(clock));
-      }
-      key.Close();
-    }
-    WriteText(registry, keys.program, kUseClock, flags::Text(true));
+  std::vector<GroupValue> clocks, switches;
+  for (auto [name, clock, switchName] :
+       {std::tuple{core, choices.core, kGrxClockSwitch},
+        std::tuple{memory, choices.memory, kMemClockSwitch}}) {
+    if (!write || clock == kDefaultClock) continue;
+    clocks.push_back(choices.nt ? GroupValue::Dword(name, clock)
+                                : GroupValue::Text(name, ClockText(clock)));
+    switches.push_back(GroupValue::Text(switchName, ClockText(clock)));
   }
-  DeleteValues(registry, os::kMachine, keys.glide,
-               {kGrxClockSwitch, kMemClockSwitch});
-  if (!write) {
-    WriteText(registry, keys.program, kUseClock, flags::Text(false));
-    return;
-  }
-  CRegistryKey key(registry);
-  if (key.Open(os::kMachine, keys.glide) != os::error::kSuccess) return;
-  if (choices.core != kDefaultClock)
-    key.SetText(kGrxClockSwitch, ClockText(choices.core));
-  if (choices.memory != kDefaultClock)
-    key.SetText(kMemClockSwitch, ClockText(choices.memory));
+  ReplaceGroup(registry, os::kMachine, keys.clock, {core, memory, kMemLatency},
+               clocks);
+  if (write) WriteText(registry, keys.program, kUseClock, flags::Text(true));
+  ReplaceGroup(registry, os::kMachine, keys.glide,
+               {kGrxClockSwitch, kMemClockSwitch}, switches);
+  if (!write) WriteText(registry, keys.program, kUseClock, flags::Text(false));
 }
 
 }  // namespace
@@ -64,14 +51,15 @@ std::vector<const char*> SwitchNames(const SwitchStates& boxes) {
 void ApplySwitches(os::Registry& registry, os::Root root,
                    const std::string& path, const SwitchStates& boxes,
                    const Gammas* gammas) {
-  DeleteValues(registry, root, path, SwitchNames(boxes));
-  CRegistryKey key(registry);
-  if (key.Open(root, path) != os::error::kSuccess) return;
+  std::vector<GroupValue> written;
   for (const auto& [box, checked] : boxes)
-    if (const char* text = Written(*box, checked)) key.SetText(box->name, text);
-  if (gammas == nullptr) return;
-  for (int channel = 0; channel < ui::kChannels; ++channel)
-    key.SetText(managed::kGammaValues[channel], (*gammas)[channel]);
+    if (const char* text = Written(*box, checked))
+      written.push_back(GroupValue::Text(box->name, text));
+  if (gammas != nullptr)
+    for (int channel = 0; channel < ui::kChannels; ++channel)
+      written.push_back(GroupValue::Text(managed::kGammaValues[channel],
+                                         (*gammas)[channel]));
+  ReplaceGroup(registry, root, path, SwitchNames(boxes), written);
 }
 
 SwitchStates D3DStates(const Choices& choices) {

@@ -83,7 +83,7 @@ std::string CMyPage1::ApplyCards(bool nt) {
   std::string previousUseClock, environment;
   CRegistryKey selected(services().registry);
   if (!selected_.empty() &&
-      selected.Open(os::kMachine, CardKey(family_, selected_)) ==
+      selected.OpenToRead(os::kMachine, CardKey(family_, selected_)) ==
           os::error::kSuccess) {
     selected.QueryText(names::kUseClock, previousUseClock);
     if (nt) selected.QueryText(names::kOverride, environment);

@@ -53,7 +53,7 @@ void CMyPage1::LoadCommon() {
   core_.stored = memory_.stored = 0;
   std::string link1, link2;
   CRegistryKey common(services().registry);
-  if (common.Open(os::kMachine, names::kCommon) == os::error::kSuccess) {
+  if (common.OpenToRead(os::kMachine, names::kCommon) == os::error::kSuccess) {
     common.QueryText(names::kApplyAll, applyAll_);
     common.QueryText(names::kSelectedDisplay, selected_);
     common.QueryText(names::kLinkRgb1, link1);
@@ -76,7 +76,7 @@ void CMyPage1::LoadCommon() {
     // one byte counts as not 1.
     std::uint32_t value = 0;
     CRegistryKey key(services().registry);
-    if (key.Open(os::kMachine, path) == os::error::kSuccess) {
+    if (key.OpenToRead(os::kMachine, path) == os::error::kSuccess) {
       if (nt) {
         unsigned char byte = 0;
         std::uint32_t size = 1;
@@ -112,7 +112,7 @@ void CMyPage1::LoadSwitches(const std::string& cardKey) {
     std::array<std::string, ui::kChannels> gammas;
     CRegistryKey key(services().registry);
     if (!group.path.empty() &&
-        key.Open(os::kMachine, group.path) == os::error::kSuccess) {
+        key.OpenToRead(os::kMachine, group.path) == os::error::kSuccess) {
       for (std::size_t i = 0; i < texts.size(); ++i)
         key.QueryText(group.boxes[i]->name, texts[i]);
       for (int channel = 0; channel < ui::kChannels; ++channel)
@@ -135,7 +135,7 @@ void CMyPage1::ReadClocks(bool resetFirst) {
     std::string core, memory;
     CRegistryKey key(services().registry);
     if (!selected_.empty() &&
-        key.Open(os::kMachine, DriverKey(selected_) + names::kDefaultSubkey) ==
+        key.OpenToRead(os::kMachine, DriverKey(selected_) + names::kDefaultSubkey) ==
             os::error::kSuccess) {
       key.QueryText(names::kGrxClock, core);
       key.QueryText(names::kMemClock, memory);
@@ -148,7 +148,7 @@ void CMyPage1::ReadClocks(bool resetFirst) {
   if (resetFirst) core_.stored = memory_.stored = 0;
   const std::string device = DeviceKey(selected_);
   CRegistryKey key(services().registry);
-  if (device.empty() || key.Open(os::kMachine, device) != os::error::kSuccess)
+  if (device.empty() || key.OpenToRead(os::kMachine, device) != os::error::kSuccess)
     return;
   key.QueryDword(names::kGraphicsClocking, core_.stored);
   key.QueryDword(names::kMemClocking, memory_.stored);

@@ -188,14 +188,14 @@ TEST_P(RegistryContract, ShortRawBufferReportsTheSizeNeeded) {
   EXPECT_EQ(9u, size);
 }
 
-TEST_P(RegistryContract, ListingAMissingKeyCreatesItEmpty) {
+TEST_P(RegistryContract, ListingAMissingKeyCreatesNothing) {
   CRegistryKey key(*registry_);
-  std::vector<std::string> names = {"stale"};
-  EXPECT_EQ(0, key.ListSubkeys(kMachine, Scratch("missing"), names));
-  EXPECT_TRUE(names.empty());
+  std::vector<std::string> names = {"kept"};
+  EXPECT_EQ(2, key.ListSubkeys(kMachine, Scratch("missing"), names));
+  EXPECT_EQ(std::vector<std::string>{"kept"}, names);
   std::vector<std::string> parent;
   ASSERT_EQ(0, key.ListSubkeys(kMachine, Scratch(), parent));
-  EXPECT_EQ(std::vector<std::string>{"missing"}, parent);
+  EXPECT_TRUE(parent.empty());
 }
 
 // Wine orders names as if in lower case, so "B_x" comes before "beta".
@@ -245,20 +245,28 @@ TEST_P(RegistryContract, VolatileKeysTakeOnlyVolatileChildren) {
   registry_->CloseKey(handle);
 }
 
+// A key opened for reading only takes no write or deletion.
 TEST_P(RegistryContract, OpeningOnlyOpensWhatExists) {
   os::KeyHandle handle = 0;
-  EXPECT_EQ(2, registry_->OpenKey(kMachine, Scratch("absent\\deeper"), handle));
+  EXPECT_EQ(2, registry_->OpenKey(kMachine, Scratch("absent\\deeper"),
+                                  os::Access::Read, handle));
   CRegistryKey key(*registry_);
   std::vector<std::string> names;
   ASSERT_EQ(0, key.ListSubkeys(kMachine, Scratch(), names));
   EXPECT_TRUE(names.empty());
 
-  ASSERT_EQ(0, registry_->OpenKey(kMachine, Scratch(), handle));
+  ASSERT_EQ(0, registry_->OpenKey(kMachine, Scratch(), os::Access::Write,
+                                  handle));
   const unsigned char one[] = {'1', 0};
   EXPECT_EQ(0, registry_->SetValue(handle, "a", os::ValueType::Text, one, 2));
   registry_->CloseKey(handle);
+  ASSERT_EQ(0, registry_->OpenKey(kMachine, Scratch(), os::Access::Read,
+                                  handle));
+  EXPECT_EQ(5, registry_->SetValue(handle, "b", os::ValueType::Text, one, 2));
+  EXPECT_EQ(5, registry_->DeleteValue(handle, "a"));
+  registry_->CloseKey(handle);
   std::string text;
-  ASSERT_EQ(0, key.Open(kMachine, Scratch()));
+  ASSERT_EQ(0, key.OpenToRead(kMachine, Scratch()));
   EXPECT_EQ(0, key.QueryText("a", text));
   EXPECT_EQ("1", text);
 }

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "fakes/forwarding_registry.h"
+#include "os/forwarding_registry.h"
 
 namespace fakes {
 
@@ -12,9 +12,9 @@ namespace fakes {
 // FailCall returns the given error code instead of reaching the registry.
 // DenyRoot makes every open under a root fail, as for an account without
 // the rights KEY_ALL_ACCESS asks for. Closing and enumerating always pass.
-class FailingRegistry : public ForwardingRegistry {
+class FailingRegistry : public os::ForwardingRegistry {
  public:
-  using ForwardingRegistry::ForwardingRegistry;
+  using os::ForwardingRegistry::ForwardingRegistry;
 
   void FailCall(std::size_t number, long code) {
     failAt_ = number;
@@ -33,10 +33,10 @@ class FailingRegistry : public ForwardingRegistry {
     if (const long error = Open(root)) return error;
     return ForwardingRegistry::CreateKey(root, path, option, key);
   }
-  long OpenKey(os::Root root, const std::string& path,
+  long OpenKey(os::Root root, const std::string& path, os::Access access,
                os::KeyHandle& key) override {
     if (const long error = Open(root)) return error;
-    return ForwardingRegistry::OpenKey(root, path, key);
+    return ForwardingRegistry::OpenKey(root, path, access, key);
   }
   long QueryValue(os::KeyHandle key, const std::string& name,
                   os::ValueType* type, unsigned char* data,

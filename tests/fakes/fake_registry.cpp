@@ -119,6 +119,11 @@ long FakeRegistry::Resolve(os::KeyHandle key, Node*& node) const {
   return node->deleted ? os::error::kKeyDeleted : os::error::kSuccess;
 }
 
+long FakeRegistry::ResolveForWriting(os::KeyHandle key, Node*& node) const {
+  if (readOnly_.count(key) == 1) return os::error::kAccessDenied;
+  return Resolve(key, node);
+}
+
 long FakeRegistry::CreateKey(os::Root root, const std::string& path,
                              os::KeyOption option, os::KeyHandle& key) {
   auto denied = denied_.find({root, Folded(path)});
@@ -144,7 +149,7 @@ long FakeRegistry::CreateKey(os::Root root, const std::string& path,
 }
 
 long FakeRegistry::OpenKey(os::Root root, const std::string& path,
-                           os::KeyHandle& key) {
+                           os::Access access, os::KeyHandle& key) {
   auto denied = denied_.find({root, Folded(path)});
   if (denied != denied_.end()) return denied->second;
   std::shared_ptr<Node> node =
@@ -156,10 +161,12 @@ long FakeRegistry::OpenKey(os::Root root, const std::string& path,
   }
   key = nextHandle_++;
   handles_[key] = node;
+  if (access == os::Access::Read) readOnly_.insert(key);
   return os::error::kSuccess;
 }
 
 long FakeRegistry::CloseKey(os::KeyHandle key) {
+  readOnly_.erase(key);
   return handles_.erase(key) == 1 ? os::error::kSuccess
                                   : os::error::kInvalidHandle;
 }
@@ -187,7 +194,7 @@ long FakeRegistry::SetValue(os::KeyHandle key, const std::string& name,
                             os::ValueType type, const unsigned char* data,
                             std::uint32_t size) {
   Node* node = nullptr;
-  if (const long error = Resolve(key, node)) return error;
+  if (const long error = ResolveForWriting(key, node)) return error;
   const bool text = type == os::ValueType::Text ||
                     type == os::ValueType::ExpandText ||
                     type == os::ValueType::MultiText;
@@ -233,7 +240,7 @@ long FakeRegistry::EnumValue(os::KeyHandle key, std::uint32_t index,
 
 long FakeRegistry::DeleteValue(os::KeyHandle key, const std::string& name) {
   Node* node = nullptr;
-  if (const long error = Resolve(key, node)) return error;
+  if (const long error = ResolveForWriting(key, node)) return error;
   auto at = Position(node->values, name);
   if (at == node->values.end() || Folded(at->name) != Folded(name))
     return os::error::kFileNotFound;
@@ -243,7 +250,7 @@ long FakeRegistry::DeleteValue(os::KeyHandle key, const std::string& name) {
 
 long FakeRegistry::DeleteKey(os::KeyHandle key, const std::string& subkey) {
   Node* parent = nullptr;
-  if (const long error = Resolve(key, parent)) return error;
+  if (const long error = ResolveForWriting(key, parent)) return error;
   std::vector<std::string> parts = Split(subkey);
   if (parts.empty()) return os::error::kFileNotFound;
   const std::string last = parts.back();

@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -32,7 +33,8 @@ enum class TextRule {
 // shows it: names compare without regard to case, subkeys and values
 // enumerate in the order of their lower-cased names, open creates, volatile keys
 // vanish at Restart and take no non-volatile children, a key with subkeys
-// cannot be deleted, and a short buffer gets ERROR_MORE_DATA untouched.
+// cannot be deleted, a key opened for reading takes no writes or deletions
+// (ERROR_ACCESS_DENIED), and a short buffer gets ERROR_MORE_DATA untouched.
 // Texts are sized by the family's rule, which reads past the count as
 // Windows does.
 class FakeRegistry : public os::Registry {
@@ -42,7 +44,7 @@ class FakeRegistry : public os::Registry {
 
   long CreateKey(os::Root root, const std::string& path, os::KeyOption option,
                  os::KeyHandle& key) override;
-  long OpenKey(os::Root root, const std::string& path,
+  long OpenKey(os::Root root, const std::string& path, os::Access access,
                os::KeyHandle& key) override;
   long CloseKey(os::KeyHandle key) override;
   long QueryValue(os::KeyHandle key, const std::string& name,
@@ -96,10 +98,13 @@ class FakeRegistry : public os::Registry {
   Node* Find(os::Root root, const std::string& path) const;
   Node* Ensure(os::Root root, const std::string& path);
   long Resolve(os::KeyHandle key, Node*& node) const;
+  // Resolve for a write or deletion.
+  long ResolveForWriting(os::KeyHandle key, Node*& node) const;
 
   std::shared_ptr<Node> machine_;
   std::shared_ptr<Node> user_;
   std::map<os::KeyHandle, std::shared_ptr<Node>> handles_;
+  std::set<os::KeyHandle> readOnly_;
   std::map<std::pair<os::Root, std::string>, long> denied_;
   os::KeyHandle nextHandle_ = 0x100;
   TextRule textRule_ = TextRule::Windows95;

@@ -74,7 +74,7 @@ TEST_F(AfterDetectionTest, MissingLibrariesAndDirectXGiveNotAvailable) {
   EXPECT_EQ("N/A", Common("glide2version"));
   EXPECT_EQ("N/A", Common("glide3version"));
   EXPECT_EQ("N/A", Common("directxversion"));
-  EXPECT_TRUE(registry.KeyExists(kMachine, "Software\\Microsoft\\DirectX"));
+  EXPECT_FALSE(registry.KeyExists(kMachine, "Software\\Microsoft\\DirectX"));
 
   registry.PutText(kMachine, "Software\\Microsoft\\DirectX", "Version", "");
   Run();

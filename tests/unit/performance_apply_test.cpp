@@ -107,10 +107,12 @@ TEST_F(PerformanceApplyTest, Apply95WritesEachGroupInItsOrder) {
       "set Software\\Microsoft\\DirectDraw\\EmulationOnly dword:0",
       "set KVTcommon\\linkrgb1 sz:\"0\"",
       "set KVTcommon\\linkrgb2 sz:\"1\"",
-      // The splash switch on every card, the unselected one too; card
-      // 0002 has no Glide key yet, so there is nothing to delete.
+      // The splash switch on every card, the unselected one too, each
+      // deleted once its key is open for writing (card 0002's Glide key is
+      // made for it).
       "del DRV0000\\Glide\\FX_GLIDE_NO_SPLASH",
       "set DRV0000\\Glide\\FX_GLIDE_NO_SPLASH sz:\"1\"",
+      "del DRV0002\\Glide\\FX_GLIDE_NO_SPLASH",
       "set DRV0002\\Glide\\FX_GLIDE_NO_SPLASH sz:\"1\"",
       "del DRV0000\\DEFAULT\\grxClock",
       "del DRV0000\\DEFAULT\\memClock",

@@ -5,22 +5,22 @@
 #include <string>
 #include <vector>
 
-#include "fakes/forwarding_registry.h"
+#include "os/forwarding_registry.h"
 
 // Passes every call to a registry and writes down, in order, each value it
 // sets or deletes: "set <key>\<name> <type:bytes>" and "del <key>\<name>",
 // the key under HKEY_CURRENT_USER prefixed "HKCU:".
-class RegistryLog : public fakes::ForwardingRegistry {
+class RegistryLog : public os::ForwardingRegistry {
  public:
-  using ForwardingRegistry::ForwardingRegistry;
+  using os::ForwardingRegistry::ForwardingRegistry;
 
   long CreateKey(os::Root root, const std::string& path, os::KeyOption option,
                  os::KeyHandle& key) override {
     return Named(root, path, key, ForwardingRegistry::CreateKey(root, path, option, key));
   }
-  long OpenKey(os::Root root, const std::string& path,
+  long OpenKey(os::Root root, const std::string& path, os::Access access,
                os::KeyHandle& key) override {
-    return Named(root, path, key, ForwardingRegistry::OpenKey(root, path, key));
+    return Named(root, path, key, ForwardingRegistry::OpenKey(root, path, access, key));
   }
   long SetValue(os::KeyHandle key, const std::string& name, os::ValueType type,
                 const unsigned char* data, std::uint32_t size) override {

@@ -2,10 +2,10 @@
 
 #include "os/registry.h"
 
-namespace fakes {
+namespace os {
 
-// A registry that passes every call to another; a test registry derives
-// from it and overrides only the calls it watches or changes.
+// A registry that passes every call to another; a registry that watches or
+// changes some calls derives from it and overrides only those.
 class ForwardingRegistry : public os::Registry {
  public:
   explicit ForwardingRegistry(os::Registry& inner) : inner_(inner) {}
@@ -14,9 +14,9 @@ class ForwardingRegistry : public os::Registry {
                  os::KeyHandle& key) override {
     return inner_.CreateKey(root, path, option, key);
   }
-  long OpenKey(os::Root root, const std::string& path,
+  long OpenKey(os::Root root, const std::string& path, os::Access access,
                os::KeyHandle& key) override {
-    return inner_.OpenKey(root, path, key);
+    return inner_.OpenKey(root, path, access, key);
   }
   long CloseKey(os::KeyHandle key) override { return inner_.CloseKey(key); }
   long QueryValue(os::KeyHandle key, const std::string& name,
@@ -47,4 +47,4 @@ class ForwardingRegistry : public os::Registry {
   os::Registry& inner_;
 };
 
-}  // namespace fakes
+}  // namespace os
