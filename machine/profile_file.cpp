@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "machine/banshee.h"
+#include "machine/settings_command.h"
 #include "machine/settings_file.h"
 #include "store/flags.h"
 #include "store/names.h"
@@ -23,8 +24,8 @@ bool DeviceName(const std::string& name) {
   for (const char* device : kDevices)
     if (base == device) return true;
   for (const char* device : kNumberedDevices)
-    if (base.size() == 4 && base.compare(0, 3, device) == 0 &&
-        base[3] >= '1' && base[3] <= '9')
+    if (base.size() == 4 && base.compare(0, 3, device) == 0 && base[3] >= '1' &&
+        base[3] <= '9')
       return true;
   return false;
 }
@@ -85,8 +86,7 @@ std::vector<std::string> Names(os::Services& services,
     regedit::Problem problem;
     const std::string name = file.substr(0, file.size() - extension);
     if (NameProblem(name).empty() &&
-        services.files.ReadBytes(folder + "\\" + file, kLongestProfile,
-                                 text) &&
+        services.files.ReadBytes(folder + "\\" + file, kLongestProfile, text) &&
         settings::Parse(text, set, settings::Check::Profile, entries, problem))
       found.push_back(name);
   }
@@ -97,16 +97,30 @@ std::vector<std::string> Names(os::Services& services,
   return found;
 }
 
+bool Store(os::Services& services, const std::vector<managed::Value>& set,
+           const std::vector<regedit::Entry>& entries, bool quiet,
+           bool passedOver) {
+  const bool stored =
+      settings::Store(services, set, entries, quiet, passedOver);
+  for (const regedit::Entry& entry : entries)
+    if (entry.root == os::Root::CurrentUser &&
+        entry.key == names::kEnvironment) {
+      services.shell.BroadcastSettingChange(names::kEnvironment,
+                                            os::kBroadcastTimeout);
+      break;
+    }
+  return stored;
+}
+
 std::vector<regedit::Entry> ForTargets(
     const std::vector<regedit::Entry>& entries,
     const std::vector<managed::Card>& cards,
     const std::vector<managed::Card>& targets) {
   std::vector<regedit::Entry> mapped;
   for (const regedit::Entry& entry : entries) {
-    const auto source =
-        std::find_if(cards.begin(), cards.end(), [&](const managed::Card& c) {
-          return OfCard(entry.key, c);
-        });
+    const auto source = std::find_if(
+        cards.begin(), cards.end(),
+        [&](const managed::Card& c) { return OfCard(entry.key, c); });
     if (source == cards.end()) {
       mapped.push_back(entry);
       continue;

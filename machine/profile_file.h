@@ -51,4 +51,10 @@ std::vector<regedit::Entry> ForTargets(
     const std::vector<managed::Card>& cards,
     const std::vector<managed::Card>& targets);
 
+// Writes a profile's entries (settings::Store) and, when some are of the
+// Windows NT user environment, tells running programs that it changed.
+bool Store(os::Services& services, const std::vector<managed::Value>& set,
+           const std::vector<regedit::Entry>& entries, bool quiet,
+           bool passedOver = false);
+
 }  // namespace profile

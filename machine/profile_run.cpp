@@ -64,7 +64,7 @@ struct Run {
     for (std::size_t i = 0; i < before.size(); ++i)
       if (!read || (Same(now[i], after[i]) && !Same(now[i], before[i])))
         back.push_back(before[i]);
-    return settings::Store(services, set, back, quiet);
+    return Store(services, set, back, quiet);
   }
 };
 
@@ -104,13 +104,12 @@ bool PutBackSaved(os::Services& services, const std::string& osFamily,
   const bool done =
       settings::Load(services, set, path, settings::Check::Restore,
                      settings::kNothingRestored, quiet, entries, read) &&
-      settings::Store(services, set, entries, quiet, entries.size() != read);
+      Store(services, set, entries, quiet, entries.size() != read);
   services.files.Remove(path);
   return done;
 }
 
-std::string PutBackAfterCut(os::Services& services,
-                            const std::string& osFamily,
+std::string PutBackAfterCut(os::Services& services, const std::string& osFamily,
                             const std::vector<managed::Card>& cards) {
   const std::string name = SavedRun(services);
   if (name.empty() || RunActive(services)) return "";
@@ -145,7 +144,7 @@ int RunWithProfile(os::Services& services, const std::string& osFamily,
   const std::string state = StatePath(services.system, name);
   if (!services.files.WriteBytes(state, regedit::Write(before), true))
     return run.Fail(state + settings::kCannotWrite + settings::kNothingChanged);
-  if (!settings::Store(services, run.set, entries, quiet)) {
+  if (!Store(services, run.set, entries, quiet)) {
     if (run.PutBack(before, {})) services.files.Remove(state);
     return 1;
   }

@@ -27,7 +27,8 @@ inline constexpr const char kPutBackAfterCut[] =
 // "The settings from before the profile NAME are back: ..."
 std::string PutBackText(const std::string& name);
 // The tray's item while a run is active.
-inline constexpr const char kPutBackItem[] = "Put back the settings from before ";
+inline constexpr const char kPutBackItem[] =
+    "Put back the settings from before ";
 
 // Held by the process of a run for its whole life: the single-instance
 // mutex's name with "-run".
@@ -55,8 +56,7 @@ bool PutBackSaved(os::Services& services, const std::string& osFamily,
 // At a start: a saved state with no run active is put back. Returns its
 // profile's name (empty when there was none) for the message that says so,
 // which the caller shows once the window system may be used.
-std::string PutBackAfterCut(os::Services& services,
-                            const std::string& osFamily,
+std::string PutBackAfterCut(os::Services& services, const std::string& osFamily,
                             const std::vector<managed::Card>& cards);
 
 }  // namespace profile

@@ -81,8 +81,8 @@ struct Job {
     if (!Load(services, set, profile::Path(services.system, name),
               Check::Profile, kNothingChanged, quiet, entries, read))
       return false;
-    return Store(services, set,
-                 profile::ForTargets(
+    return profile::Store(services, set,
+                          profile::ForTargets(
                      entries, cards,
                      profile::TargetCards(services.registry, cards)),
                  quiet);
@@ -108,9 +108,7 @@ bool Load(os::Services& services, const std::vector<managed::Value>& set,
   if (!services.files.ReadBytes(path, kLongestFile, text))
     return Fail(services, quiet, path + kCannotRead);
   regedit::Problem problem;
-  if (!regedit::Read(text, entries, problem)) {
-    read = 0;
-  } else {
+  if (regedit::Read(text, entries, problem)) {
     read = entries.size();
     if (Admit(set, check, entries, problem)) return true;
   }

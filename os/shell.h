@@ -39,6 +39,10 @@ class CountdownText {
   ~CountdownText() = default;
 };
 
+// A window that does not answer a setting-change broadcast in this time is
+// passed over.
+inline constexpr unsigned kBroadcastTimeout = 5000;
+
 // Processes, windows and the shell.
 class Shell {
  public:

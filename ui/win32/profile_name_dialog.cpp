@@ -22,8 +22,8 @@ INT_PTR CALLBACK NameProc(HWND dialog, UINT message, WPARAM wParam,
     }
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK) {
-        auto* name =
-            reinterpret_cast<std::string*>(GetWindowLongPtrA(dialog, DWLP_USER));
+        auto* name = reinterpret_cast<std::string*>(
+            GetWindowLongPtrA(dialog, DWLP_USER));
         char text[kLongestName + 1] = {};
         GetDlgItemTextA(dialog, IDC_PROFILE_NAME, text, sizeof text);
         *name = text;
