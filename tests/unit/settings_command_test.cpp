@@ -253,4 +253,26 @@ TEST(Profile, HoldsNoClocksAndIsPutBackAfterItsProgram) {
             pc.shell.messages[0].text);
 }
 
+// On Windows NT the program started inherits the profile's environment
+// switches from Kvartune's own environment, and running programs are told
+// of the change in the registry's, and again of the put-back.
+TEST(Profile, GivesItsProgramTheEnvironmentOnWindowsNT) {
+  Machine pc;
+  pc.UseNT();
+  pc.AddBansheeNT();
+  ASSERT_TRUE(CTweakApp(pc.services, pc.sheet).StartUp());
+  constexpr os::Root kUser = os::Root::CurrentUser;
+  pc.registry.PutText(kUser, "Environment", "SSTH3_ANTIALIAS", "1");
+  ASSERT_EQ(0, CTweakApp(pc.services, pc.sheet).RunCommand("/saveprofile E"));
+  pc.registry.PutText(kUser, "Environment", "SSTH3_ANTIALIAS", "0");
+  pc.shell.broadcasts.clear();
+  EXPECT_EQ(0, CTweakApp(pc.services, pc.sheet)
+                   .RunCommand("/profile E /run C:\\game.exe"));
+  EXPECT_EQ("1", pc.shell.variables.at("SSTH3_ANTIALIAS"));
+  EXPECT_EQ(std::nullopt, pc.shell.variables.at("SSTH3_SWAPINTERVAL"));
+  EXPECT_EQ((std::vector<std::string>{"Environment 5000", "Environment 5000"}),
+            pc.shell.broadcasts);
+  EXPECT_EQ("0", pc.registry.Text(kUser, "Environment", "SSTH3_ANTIALIAS"));
+}
+
 }  // namespace
