@@ -6,6 +6,11 @@
 #include "os/services.h"
 
 inline constexpr const char kNotFoundMessage[] = "3Dfx VooDoo Banshee NOT FOUND.";
+inline constexpr const char kNeedsAdministratorMessage[] =
+    "Kvartune needs to be started as an administrator: Windows does not let "
+    "this account change the settings of the graphics card.\n\n"
+    "Log on as an administrator, or start Kvartune with \"Run as\" and an "
+    "administrator's account.";
 
 // Finds the installed Voodoo Banshee cards at start-up, records one card key
 // per card in the settings tree and removes the keys of cards that are gone.

@@ -4,6 +4,7 @@
 #include "store/names.h"
 #include "store/registry_key.h"
 #include "store/single_value.h"
+#include "ui/app_message.h"
 
 bool CCardDetection::DetectNT() {
   CRegistryKey key(services_.registry);
@@ -41,6 +42,12 @@ bool CCardDetection::DetectNT() {
         services_.files, services_.system.WindowsDirectory() + "\\" + card.driver,
         DriverVersionText);
     RecordCard(std::string(names::kTree) + entry, card);
+  }
+  // Cards found but none recorded: an account that may read the machine's
+  // keys and not change them.
+  if (count > 0 && recorded_.empty()) {
+    AppMessageBox(services_, kNeedsAdministratorMessage);
+    return false;
   }
   return Finish(count, names::kDeviceCards);
 }

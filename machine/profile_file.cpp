@@ -97,11 +97,12 @@ std::vector<std::string> Names(os::Services& services,
   return found;
 }
 
-bool Store(os::Services& services, const std::vector<managed::Value>& set,
+bool Store(os::Services& services, const std::string& osFamily,
+           const std::vector<managed::Value>& set,
            const std::vector<regedit::Entry>& entries, bool quiet,
            bool passedOver) {
   const bool stored =
-      settings::Store(services, set, entries, quiet, passedOver);
+      settings::Store(services, osFamily, set, entries, quiet, passedOver);
   for (const regedit::Entry& entry : entries)
     if (entry.root == os::Root::CurrentUser &&
         entry.key == names::kEnvironment) {

@@ -53,7 +53,8 @@ std::vector<regedit::Entry> ForTargets(
 
 // Writes a profile's entries (settings::Store) and, when some are of the
 // Windows NT user environment, tells running programs that it changed.
-bool Store(os::Services& services, const std::vector<managed::Value>& set,
+bool Store(os::Services& services, const std::string& osFamily,
+           const std::vector<managed::Value>& set,
            const std::vector<regedit::Entry>& entries, bool quiet,
            bool passedOver = false);
 

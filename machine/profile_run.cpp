@@ -45,6 +45,7 @@ std::string Quoted(const std::string& program) {
 
 struct Run {
   os::Services& services;
+  const std::string& family;
   std::vector<managed::Value> set;
   bool quiet;
 
@@ -64,7 +65,7 @@ struct Run {
     for (std::size_t i = 0; i < before.size(); ++i)
       if (!read || (Same(now[i], after[i]) && !Same(now[i], before[i])))
         back.push_back(before[i]);
-    return Store(services, set, back, quiet);
+    return Store(services, family, set, back, quiet);
   }
 };
 
@@ -104,7 +105,7 @@ bool PutBackSaved(os::Services& services, const std::string& osFamily,
   const bool done =
       settings::Load(services, set, path, settings::Check::Restore,
                      settings::kNothingRestored, quiet, entries, read) &&
-      Store(services, set, entries, quiet, entries.size() != read);
+      Store(services, osFamily, set, entries, quiet, entries.size() != read);
   services.files.Remove(path);
   return done;
 }
@@ -121,7 +122,7 @@ int RunWithProfile(os::Services& services, const std::string& osFamily,
                    const std::vector<managed::Card>& cards,
                    const std::string& name, const std::string& program,
                    const std::string& arguments, bool quiet) {
-  Run run{services, managed::ProfileValues(osFamily, cards), quiet};
+  Run run{services, osFamily, managed::ProfileValues(osFamily, cards), quiet};
   if (services.shell.CreateNamedMutex(RunMutexName(services.system)) ==
       os::MutexState::AlreadyExisted)
     return run.Fail(kRunActive);
@@ -144,7 +145,7 @@ int RunWithProfile(os::Services& services, const std::string& osFamily,
   const std::string state = StatePath(services.system, name);
   if (!services.files.WriteBytes(state, regedit::Write(before), true))
     return run.Fail(state + settings::kCannotWrite + settings::kNothingChanged);
-  if (!Store(services, run.set, entries, quiet)) {
+  if (!Store(services, osFamily, run.set, entries, quiet)) {
     if (run.PutBack(before, {})) services.files.Remove(state);
     return 1;
   }

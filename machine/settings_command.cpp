@@ -1,5 +1,6 @@
 #include "machine/settings_command.h"
 
+#include "machine/not_stored.h"
 #include "machine/os_family.h"
 #include "machine/profile_file.h"
 #include "machine/restore_point.h"
@@ -45,9 +46,10 @@ struct Job {
       return false;
     Outcome outcome;
     // The values of a card no longer found are left as they are.
-    const bool done =
-        Store(services, set, entries, quiet, entries.size() != read, &outcome);
-    if (outcome.restart && !quiet)
+    const bool done = Store(services, family, set, entries, quiet,
+                            entries.size() != read, &outcome);
+    // A restart is asked for only when every value was stored.
+    if (outcome.restart && outcome.complete && !quiet)
       ui::AskRestart(services, family == family::kWindows95
                                    ? ui::RestartForm::Windows95
                                    : ui::RestartForm::WindowsNT);
@@ -81,7 +83,7 @@ struct Job {
     if (!Load(services, set, profile::Path(services.system, name),
               Check::Profile, kNothingChanged, quiet, entries, read))
       return false;
-    return profile::Store(services, set,
+    return profile::Store(services, family, set,
                           profile::ForTargets(
                      entries, cards,
                      profile::TargetCards(services.registry, cards)),
@@ -91,13 +93,16 @@ struct Job {
 
 }  // namespace
 
-bool Store(os::Services& services, const std::vector<managed::Value>& set,
+bool Store(os::Services& services, const std::string& osFamily,
+           const std::vector<managed::Value>& set,
            const std::vector<regedit::Entry>& entries, bool quiet,
            bool passedOver, Outcome* outcome) {
   const Outcome stored = Apply(services.registry, set, entries);
   if (outcome != nullptr) *outcome = stored;
   return (stored.complete && !passedOver) ||
-         Fail(services, quiet, kIncomplete);
+         Fail(services, quiet,
+              std::string(kIncomplete) + "\n\n" +
+                  (stored.complete ? kCardsGone : NotStoredCause(osFamily)));
 }
 
 bool Load(os::Services& services, const std::vector<managed::Value>& set,

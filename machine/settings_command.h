@@ -20,6 +20,10 @@ inline constexpr const char kNothingRestored[] = ". Nothing was restored.";
 inline constexpr const char kNothingChanged[] = ". Nothing was changed.";
 inline constexpr const char kIncomplete[] =
     "Some settings could not be written.";
+// Below kIncomplete when every value was stored but a card's values were
+// passed over; otherwise the cause of the failed writes follows.
+inline constexpr const char kCardsGone[] =
+    "The file holds settings of a card that this PC no longer has.";
 inline constexpr const char kCannotReadRegistry[] =
     "The registry cannot be read.";
 
@@ -36,8 +40,9 @@ enum class Command {
 
 // Does the command for this PC's cards. Restore asks first; a failure is
 // reported with a message naming the file (and for a refused file its first
-// bad line); when a clock or the memory size changed, the restart question
-// follows. With `quiet` nothing is asked or shown and no restart is asked
+// bad line), and one that could not store everything with its likely
+// cause; when a clock or the memory size changed and everything was stored,
+// the restart question follows. With `quiet` nothing is asked or shown and no restart is asked
 // for. True when done.
 bool Run(os::Services& services, const std::string& osFamily,
          const std::vector<managed::Card>& cards, Command command,
@@ -47,7 +52,8 @@ bool Run(os::Services& services, const std::string& osFamily,
 // could not be stored (unless `quiet`). `passedOver`: entries of the file
 // that the check left out (a card no longer found), which makes the store
 // incomplete too. True when everything was stored.
-bool Store(os::Services& services, const std::vector<managed::Value>& set,
+bool Store(os::Services& services, const std::string& osFamily,
+           const std::vector<managed::Value>& set,
            const std::vector<regedit::Entry>& entries, bool quiet,
            bool passedOver = false, Outcome* outcome = nullptr);
 

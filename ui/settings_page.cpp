@@ -1,10 +1,14 @@
 #include "ui/settings_page.h"
 
+#include "ui/app_message.h"
+
 namespace ui {
 
 SettingsPage::SettingsPage(int dialogId, PageButtons buttons,
                            os::Services& services)
-    : PropertyPage(dialogId, services), buttons_(buttons) {}
+    : WatchedServices(services),
+      PropertyPage(dialogId, watch.services()),
+      buttons_(buttons) {}
 
 bool SettingsPage::OnSetActive() {
   Activate();
@@ -24,12 +28,24 @@ bool SettingsPage::OnCommand(int id, int notification) {
       return true;
     }
     if (id == buttons_.apply) {
+      watch.Clear();
       Apply();
-      EnableApplyAndReset(false);
+      EnableApplyAndReset(ReportNotStored());
       return true;
     }
   }
-  return OnPageCommand(id, notification);
+  watch.Clear();
+  const bool handled = OnPageCommand(id, notification);
+  ReportNotStored();
+  return handled;
+}
+
+bool SettingsPage::ReportNotStored() {
+  if (AllStored()) return false;
+  const std::string text = NotStoredText(watch.Refused());
+  watch.Clear();
+  AppMessageBox(services(), text);
+  return true;
 }
 
 void SettingsPage::EnableApplyAndReset(bool enabled) {

@@ -1,6 +1,7 @@
 #include "pages/configuration/my_page4.h"
 
 #include "machine/cards.h"
+#include "machine/not_stored.h"
 #include "machine/os_family.h"
 #include "machine/run_entry.h"
 #include "machine/vendor_settings.h"
@@ -239,4 +240,9 @@ void CMyPage4::ReadVersions(const std::string& card, std::string& driverVersion,
 
 bool CMyPage4::HasCard(int index) const {
   return index >= 0 && static_cast<std::size_t>(index) < cards_.size();
+}
+
+std::string CMyPage4::NotStoredText(const std::vector<Refusal>& refused) {
+  return settings::NotStoredMessage(services().registry, family_, kConfigurationSettings,
+                                    refused);
 }

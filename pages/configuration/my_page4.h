@@ -7,6 +7,10 @@
 
 inline constexpr const char kNeedCardMessage[] = "Need to select Banshee card";
 
+// What the message names when an Apply could not store everything.
+inline constexpr const char kConfigurationSettings[] =
+    "the Configuration page's settings";
+
 // The "Configuration" page (dialog 1003): the card the other pages work on,
 // apply-to-all, the recorded versions, the start-up options and the
 // per-card "OverRide vendor's control settings" flag.
@@ -20,6 +24,7 @@ class CMyPage4 : public ui::SettingsPage {
   void Activate() override;
   void Default() override;
   void Apply() override;
+  std::string NotStoredText(const std::vector<Refusal>& refused) override;
   bool OnPageCommand(int id, int notification) override;
 
   void Select();

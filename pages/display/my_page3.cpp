@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "machine/cards.h"
+#include "machine/not_stored.h"
 #include "machine/os_family.h"
 #include "machine/vendor_settings.h"
 #include "pages/display/refresh_choices.h"
@@ -295,4 +296,9 @@ void CMyPage3::WriteRate(const std::string& valueName, std::uint32_t hertz) {
     key.SetDword(valueName, hertz);
     key.Close();
   }
+}
+
+std::string CMyPage3::NotStoredText(const std::vector<Refusal>& refused) {
+  return settings::NotStoredMessage(services().registry, family_, kDisplaySettings,
+                                    refused);
 }

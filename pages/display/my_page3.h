@@ -23,6 +23,9 @@ inline constexpr const char kKeepModeMessage[] = "Keep this DisplayMode?";
 inline constexpr const char kPreviousRate[] = "The previous rate";
 inline constexpr const char kPreviousMode[] = "The previous mode";
 
+// What the message names when an Apply could not store everything.
+inline constexpr const char kDisplaySettings[] = "the Display page's settings";
+
 // The "Display" page (dialog 1002): a refresh rate for each of fourteen
 // screen sizes, the desktop's display mode, and the desktop gamma. Windows
 // 95/98 keeps the rates as the driver's texts in its mode keys; Windows NT
@@ -45,6 +48,7 @@ class CMyPage3 : public ui::SettingsPage {
   void Activate() override;
   void Default() override;
   void Apply() override;
+  std::string NotStoredText(const std::vector<Refusal>& refused) override;
   bool OnPageCommand(int id, int notification) override;
 
   bool Is95() const;

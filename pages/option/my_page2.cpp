@@ -1,6 +1,7 @@
 #include "pages/option/my_page2.h"
 
 #include "machine/cards.h"
+#include "machine/not_stored.h"
 #include "machine/os_family.h"
 #include "machine/vendor_settings.h"
 #include "pages/option/memory_size.h"
@@ -132,7 +133,8 @@ void CMyPage2::Apply() {
     ApplyNT();
     return;
   }
-  if (Apply95()) ui::AskRestart(services(), ui::RestartForm::Windows95);
+  if (Apply95() && AllStored())
+    ui::AskRestart(services(), ui::RestartForm::Windows95);
 }
 
 // The driver takes a new memory size only on a desktop at most 1024 pixels
@@ -185,4 +187,9 @@ void CMyPage2::ShowChosenSize() {
 
 void CMyPage2::ShowStoredSize() {
   controls().SetText(IDC_MEMORY_SIZE, memory_size::StoredText(storedSize_));
+}
+
+std::string CMyPage2::NotStoredText(const std::vector<Refusal>& refused) {
+  return settings::NotStoredMessage(services().registry, family_, kOptionSettings,
+                                    refused);
 }

@@ -6,6 +6,9 @@
 
 #include "ui/settings_page.h"
 
+// What the message names when an Apply could not store everything.
+inline constexpr const char kOptionSettings[] = "the Option page's settings";
+
 // The "Option" page (dialog 1001): the video memory size the Windows 95/98
 // display driver assumes, and the driver switch SSTH3_LDELAY. On Windows NT
 // the memory size is only shown. The page's other check boxes are never
@@ -21,6 +24,7 @@ class CMyPage2 : public ui::SettingsPage {
   void Activate() override;
   void Default() override;
   void Apply() override;
+  std::string NotStoredText(const std::vector<Refusal>& refused) override;
   bool OnPageCommand(int id, int notification) override;
 
   void ReadCommon();

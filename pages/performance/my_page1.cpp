@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "machine/cards.h"
+#include "machine/not_stored.h"
 #include "machine/os_family.h"
 #include "machine/vendor_settings.h"
 #include "pages/performance/card_apply.h"
@@ -215,7 +216,12 @@ void CMyPage1::Default() {
 
 void CMyPage1::Apply() {
   const std::string result = Windows95() ? Apply95() : ApplyNT();
-  if (result == kReboot)
+  if (result == kReboot && AllStored())
     ui::AskRestart(services(), Windows95() ? ui::RestartForm::Windows95
                                            : ui::RestartForm::WindowsNT);
+}
+
+std::string CMyPage1::NotStoredText(const std::vector<Refusal>& refused) {
+  return settings::NotStoredMessage(services().registry, family_, kPerformanceSettings,
+                                    refused);
 }

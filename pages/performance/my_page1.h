@@ -12,6 +12,9 @@
 inline constexpr const char kReboot[] = "REBOOT";
 inline constexpr const char kNoReboot[] = "NO_REBOOT";
 
+// What the message names when an Apply could not store everything.
+inline constexpr const char kPerformanceSettings[] = "the Performance page's settings";
+
 // The "Performance" page (dialog 1000): the core and memory clocks, the
 // DirectX acceleration switches, the Direct3D and Glide driver switches and
 // the two gamma groups of the selected card. Apply writes them to the target
@@ -39,6 +42,7 @@ class CMyPage1 : public ui::SettingsPage {
   void Activate() override;
   void Default() override;
   void Apply() override;
+  std::string NotStoredText(const std::vector<Refusal>& refused) override;
   bool OnPageCommand(int id, int notification) override;
 
   bool Windows95() const;

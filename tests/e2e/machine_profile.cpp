@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <map>
+#include <vector>
 
 #include "e2e_paths.h"
 #include "program_run.h"
@@ -157,6 +158,44 @@ testing::AssertionResult ChangeText(const std::string& key,
   return testing::AssertionFailure()
          << "cannot write HKLM\\" << key << " \"" << name << "\": error "
          << status;
+}
+
+testing::AssertionResult MakeVolatile(const std::string& key) {
+  struct Value {
+    std::string name;
+    DWORD type;
+    std::vector<BYTE> bytes;
+  };
+  std::vector<Value> values;
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &opened) !=
+      ERROR_SUCCESS)
+    return testing::AssertionFailure() << "no key HKLM\\" << key;
+  for (DWORD i = 0;; ++i) {
+    char name[256];
+    DWORD nameSize = sizeof name, type = 0;
+    std::vector<BYTE> bytes(4096);
+    DWORD size = static_cast<DWORD>(bytes.size());
+    if (RegEnumValueA(opened, i, name, &nameSize, nullptr, &type, bytes.data(),
+                      &size) != ERROR_SUCCESS)
+      break;
+    bytes.resize(size);
+    values.push_back({name, type, bytes});
+  }
+  RegCloseKey(opened);
+  HKEY created = nullptr;
+  if (RegDeleteTreeA(HKEY_LOCAL_MACHINE, key.c_str()) != ERROR_SUCCESS ||
+      RegDeleteKeyA(HKEY_LOCAL_MACHINE, key.c_str()) != ERROR_SUCCESS ||
+      RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr,
+                      REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &created,
+                      nullptr) != ERROR_SUCCESS)
+    return testing::AssertionFailure() << "cannot make HKLM\\" << key
+                                       << " volatile";
+  for (const Value& value : values)
+    RegSetValueExA(created, value.name.c_str(), 0, value.type,
+                   value.bytes.data(), static_cast<DWORD>(value.bytes.size()));
+  RegCloseKey(created);
+  return testing::AssertionSuccess();
 }
 
 const ProgramView& ViewOfProgram() {

@@ -46,6 +46,11 @@ testing::AssertionResult ChangeText(const std::string& key,
                                     const std::string& name,
                                     const std::string& text);
 
+// Makes a key of HKEY_LOCAL_MACHINE volatile, as a driver may leave its own
+// key on Windows NT: its values stay, its subkeys go, and no new
+// non-volatile subkey can be made under it (ERROR_CHILD_MUST_BE_VOLATILE).
+testing::AssertionResult MakeVolatile(const std::string& key);
+
 // What Windows tells kvtune.exe on the seeded machine, as reported by a probe
 // with the same file name, to which Wine applies the same per-program
 // settings (the Windows version of the profile).

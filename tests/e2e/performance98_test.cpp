@@ -1,3 +1,4 @@
+#include "machine/not_stored.h"
 #include "performance_page.h"
 #include "scenario.h"
 
@@ -101,6 +102,16 @@ TEST(Windows98Performance, ApplyWritesTheSelectedCardAndTheStartupFiles) {
   EXPECT_FALSE(IsChecked(run.page, IDC_D3D_ANTIALIAS));
   EXPECT_EQ("1.21", ControlText(run.page, IDC_GLIDE_GAMMA_BLUE));
   EXPECT_TRUE(Unload(run.program, run.sheet));
+  RemoveStartupFiles();
+}
+
+TEST(Windows98Performance, ApplySaysWhatItCouldNotStore) {
+  ASSERT_TRUE(SeedMachine({"win98-one-banshee"}));
+  ASSERT_TRUE(MakeVolatile(kDriverKeys + "0000"));
+  RemoveStartupFiles();
+  PerformanceRun run;
+  ASSERT_NE(nullptr, run.page);
+  ExpectApplyCannotStore(run, settings::kCause95);
   RemoveStartupFiles();
 }
 

@@ -1,3 +1,4 @@
+#include "machine/not_stored.h"
 #include "performance_page.h"
 #include "scenario.h"
 
@@ -72,6 +73,14 @@ TEST(WindowsNTPerformance, ApplyWritesTheDeviceKeyAndTheUserEnvironment) {
   EXPECT_FALSE(IsChecked(run.page, IDC_D3D_ANTIALIAS));
   EXPECT_FALSE(IsEnabled(run.page, IDC_PERF_RESET));
   EXPECT_TRUE(Unload(run.program, run.sheet));
+}
+
+TEST(WindowsNTPerformance, ApplySaysWhatItCouldNotStore) {
+  ASSERT_TRUE(SeedMachine({"nt40-banshee"}));
+  ASSERT_TRUE(MakeVolatile(kBansheeDevice));
+  PerformanceRun run;
+  ASSERT_NE(nullptr, run.page);
+  ExpectApplyCannotStore(run, settings::kCauseNT);
 }
 
 }  // namespace

@@ -2,7 +2,24 @@
 
 #include <cstdio>
 
+#include "machine/not_stored.h"
+#include "message_box.h"
+#include "window_control.h"
+
 namespace e2e {
+
+void ExpectApplyCannotStore(PerformanceRun& run, const char* cause) {
+  ASSERT_TRUE(ClickButton(run.page, IDC_D3D_DISABLE_VSYNC));
+  ASSERT_TRUE(FocusAndPressButton(run.page, IDC_PERF_APPLY));
+  ExpectMessageAndPressOk(
+      run.program, std::string(settings::kNotStoredStart) +
+                       "the Performance page's settings for 3Dfx Voodoo "
+                       "Banshee.\n\n" +
+                       cause + "\n\n" + settings::kPageKeepsChoices);
+  EXPECT_TRUE(IsEnabled(run.page, IDC_PERF_APPLY));
+  EXPECT_TRUE(IsEnabled(run.page, IDC_PERF_RESET));
+  EXPECT_TRUE(Unload(run.program, run.sheet));
+}
 
 FileBytes ReadFileBytes(const std::string& path) {
   FileBytes file;

@@ -20,6 +20,11 @@ struct PerformanceRun : MainWindowRun {
   HWND page = sheet != nullptr ? ShowPage(sheet, Page::Performance) : nullptr;
 };
 
+// On a PC whose card's driver key takes no new subkey: "Disable VSync"
+// ticked and Apply pressed, the program says what it could not store and
+// why (`cause`), and Apply stays enabled. Unloads the program.
+void ExpectApplyCannotStore(PerformanceRun& run, const char* cause);
+
 // A file's bytes, and whether it is there at all.
 struct FileBytes {
   bool exists = false;

@@ -10,6 +10,8 @@
 #include "app/command_line.h"
 #include "app/tweak_app.h"
 #include "machine.h"
+#include "machine/not_stored.h"
+#include "machine/settings_command.h"
 #include "ui/restart_prompt.h"
 
 namespace {
@@ -64,6 +66,8 @@ const std::string kRunFile = std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\" +
                              kRun + "]\r\n\"xkvartune\"=";
 const std::string kUnended = kRunFile + "hex(1):22,43,20,22\r\n";
 const std::string kNoText = kRunFile + "hex(1):\r\n";
+const std::string kDefaults = std::string(kDriver + 20) + "\\DEFAULT";
+const std::string kNotStored = std::string(settings::kIncomplete) + "\n\n";
 const fakes::RegValue kQuotedC{os::ValueType::Text, {'"', 'C', ' ', '"', 0}};
 const std::string kProfiles = "C:\\Program Files\\Kvartune\\profiles\\";
 const std::string kQ = kProfiles + "Q.reg";
@@ -83,8 +87,11 @@ const Row kRows[] = {
     {"a restore point with a card since removed", "/restore", nullptr,
      {os::Answer::Yes}, 1,
      {"Restore the settings from before Kvartune's first change?",
-      "Some settings could not be written."},
+      kNotStored + settings::kCardsGone},
      nullptr, nullptr, kOtherCard.c_str()},
+    // Not stored: the cause, and no restart for the clock that stayed.
+    {"an import whose key is refused", "/import C:\\in.reg", kGood.c_str(),
+     {}, 1, {kNotStored + settings::kCause95}, nullptr, kDefaults.c_str()},
     {"a damaged restore point", "/restore", nullptr, {os::Answer::Yes}, 1,
      {"Restore the settings from before Kvartune's first change?",
       "C:\\WINDOWS\\KVARTUNE.REG, line 1: not a REGEDIT4 registry file. "
