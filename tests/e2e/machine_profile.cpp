@@ -184,8 +184,8 @@ testing::AssertionResult MakeVolatile(const std::string& key) {
   }
   RegCloseKey(opened);
   HKEY created = nullptr;
+  // RegDeleteTreeA with a subkey's name deletes that key too.
   if (RegDeleteTreeA(HKEY_LOCAL_MACHINE, key.c_str()) != ERROR_SUCCESS ||
-      RegDeleteKeyA(HKEY_LOCAL_MACHINE, key.c_str()) != ERROR_SUCCESS ||
       RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr,
                       REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &created,
                       nullptr) != ERROR_SUCCESS)

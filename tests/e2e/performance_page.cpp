@@ -3,8 +3,7 @@
 #include <cstdio>
 
 #include "machine/not_stored.h"
-#include "message_box.h"
-#include "window_control.h"
+#include "scenario.h"
 
 namespace e2e {
 

@@ -293,6 +293,9 @@ TEST_F(PerformanceApplyTest, RestartIsAskedForClockAndSplashChangesOnly) {
     bool callLine;
     Change change;
     Writes requests;  // on Yes; empty: no question
+    // The start-up file lacks the call and is read-only: the append fails,
+    // which Apply reports instead of asking for a restart.
+    bool appendRefused = false;
   };
   const Case cases[] = {
       {"95 unchanged", false, false, true, kNothing, {}},
@@ -302,6 +305,7 @@ TEST_F(PerformanceApplyTest, RestartIsAskedForClockAndSplashChangesOnly) {
       {"95 first block", false, false, false, kNothing, {}},
       {"95 first block, splash kept", false, true, false, kNothing, plain},
       {"95 splash kept", false, true, true, kNothing, {}},
+      {"95 first block refused", false, true, false, kNothing, {}, true},
       {"NT unchanged", true, false, false, kNothing, {}},
       {"NT splash", true, false, false, kSplash, {}},
       {"NT clock", true, false, false, kClock, forced},
@@ -322,8 +326,9 @@ TEST_F(PerformanceApplyTest, RestartIsAskedForClockAndSplashChangesOnly) {
     registry.PutText(kMachine,
                      (c.nt ? kDevice + "\\Glide" : kDriver + "0000\\Glide"),
                      "FX_GLIDE_NO_SPLASH", c.splashStored ? "1" : "0");
-    if (c.callLine) {
-      files.contents[kStartup] = "call c:\\kvartune.bat\r\n";
+    if (c.callLine || c.appendRefused) {
+      files.contents[kStartup] =
+          c.callLine ? "call c:\\kvartune.bat\r\n" : "@echo off\r\n";
       files.readOnly = {kStartup};
     }
     Show();
@@ -332,8 +337,14 @@ TEST_F(PerformanceApplyTest, RestartIsAskedForClockAndSplashChangesOnly) {
     if (c.change == kClock) Step(IDC_CORE_CLOCK_SPIN, -1);
     shell.answers = {os::Answer::Yes};
     Click(IDC_PERF_APPLY);
-    EXPECT_EQ(c.requests.empty() ? 0u : 1u, shell.messages.size());
+    EXPECT_EQ((c.requests.empty() ? 0u : 1u) + (c.appendRefused ? 1u : 0u),
+              shell.messages.size());
     EXPECT_EQ(c.requests, power.requests);
+    if (c.appendRefused) {
+      EXPECT_NE(std::string::npos,
+                shell.messages.back().text.find(
+                    "; c:\\autoexec.bat could not be written."));
+    }
   }
 }
 
