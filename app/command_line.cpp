@@ -6,18 +6,24 @@
 
 namespace {
 
+struct Word {
+  std::string text;
+  std::size_t end;  // where it ends in the tail
+};
+
 // Blank-separated words; a quoted part keeps its blanks and loses its
 // quotes.
-std::vector<std::string> Words(const std::string& tail) {
-  std::vector<std::string> words;
+std::vector<Word> Words(const std::string& tail) {
+  std::vector<Word> words;
   std::string word;
   bool inWord = false, quoted = false;
-  for (char c : tail) {
+  for (std::size_t i = 0; i < tail.size(); ++i) {
+    const char c = tail[i];
     if (c == '"') {
       quoted = !quoted;
       inWord = true;
     } else if ((c == ' ' || c == '\t') && !quoted) {
-      if (inWord) words.push_back(word);
+      if (inWord) words.push_back({word, i});
       word.clear();
       inWord = false;
     } else {
@@ -25,7 +31,7 @@ std::vector<std::string> Words(const std::string& tail) {
       inWord = true;
     }
   }
-  if (inWord) words.push_back(word);
+  if (inWord) words.push_back({word, tail.size()});
   return words;
 }
 
@@ -40,8 +46,11 @@ constexpr Switch kSwitches[] = {
     {"/IMPORT", settings::Command::Import, true},
     {"/RESTORE", settings::Command::Restore, false},
     {"/DEFAULTCLOCKS", settings::Command::DefaultClocks, false},
+    {"/SAVEPROFILE", settings::Command::SaveProfile, true},
+    {"/PROFILE", settings::Command::Profile, true},
 };
 constexpr char kQuiet[] = "/QUIET";
+constexpr char kRun[] = "/RUN";
 
 }  // namespace
 
@@ -49,12 +58,24 @@ CommandLine ParseCommandLine(const std::string& tail) {
   CommandLine line;
   int actions = 0;
   bool stray = false;
-  const std::vector<std::string> words = Words(tail);
+  const std::vector<Word> words = Words(tail);
   for (std::size_t i = 0; i < words.size(); ++i) {
-    const std::string word = UpperCase(words[i]);
+    const std::string word = UpperCase(words[i].text);
     if (word == kQuiet) {
       line.command = line.quiet = true;
       continue;
+    }
+    if (word == kRun) {
+      line.command = line.run = true;
+      if (i + 1 == words.size() || words[i + 1].text.empty()) {
+        stray = true;
+        break;
+      }
+      line.program = words[i + 1].text;
+      const std::size_t rest =
+          tail.find_first_not_of(" \t", words[i + 1].end);
+      if (rest != std::string::npos) line.arguments = tail.substr(rest);
+      break;
     }
     const Switch* found = nullptr;
     for (const Switch& entry : kSwitches)
@@ -67,12 +88,13 @@ CommandLine ParseCommandLine(const std::string& tail) {
     line.action = found->action;
     ++actions;
     if (!found->takesFile) continue;
-    if (i + 1 == words.size() || words[i + 1].empty()) {
+    if (i + 1 == words.size() || words[i + 1].text.empty()) {
       stray = true;
       continue;
     }
-    line.path = words[++i];
+    line.path = words[++i].text;
   }
-  line.valid = actions == 1 && !stray;
+  line.valid = actions == 1 && !stray &&
+               (!line.run || line.action == settings::Command::Profile);
   return line;
 }

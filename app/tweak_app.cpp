@@ -1,30 +1,15 @@
 #include "app/tweak_app.h"
 
-#include <cctype>
-
 #include "app/card_detection.h"
 #include "app/command_line.h"
 #include "machine/os_family.h"
 #include "machine/present_cards.h"
+#include "machine/profile_run.h"
 #include "machine/restore_point.h"
 #include "res/resource.h"
 #include "store/flags.h"
 #include "store/names.h"
 #include "ui/app_message.h"
-
-namespace {
-
-// The single-instance mutex: the executable's base name in lower case.
-// Mutex names are case-sensitive, and Windows 95/98 may give the module
-// path in capitals (a start from a command prompt, a short 8.3 path).
-std::string MutexName(const std::string& modulePath) {
-  std::string name = ExecutableBaseName(modulePath);
-  for (char& c : name)
-    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return name;
-}
-
-}  // namespace
 
 CTweakApp::CTweakApp(os::Services& services, ui::SheetHost& host)
     : services_(services), host_(host) {}
@@ -40,7 +25,11 @@ bool CTweakApp::StartUp() {
   family_ = OsFamily(services_.system);
   CCardDetection detection(services_);
   std::vector<managed::Card> cards;
-  if (family_ != family::kNonWindows) FirstRead(cards);
+  // A run with a profile that Windows cut short is put back before
+  // detection, as a start without it would find the PC.
+  std::string putBack;
+  if (family_ != family::kNonWindows && FirstRead(cards))
+    putBack = profile::PutBackAfterCut(services_, family_, cards);
   if (family_ == family::kWindows95) {
     if (!detection.Detect95()) return false;
   } else if (family_ == family::kWindowsNT) {
@@ -49,6 +38,8 @@ bool CTweakApp::StartUp() {
     return false;
   }
   detection.AfterDetection(family_);
+  if (!putBack.empty())
+    AppMessageBox(services_, profile::PutBackText(putBack));
 
   const bool startHidden =
       flags::Read(services_.registry, names::kCommon, flags::kStartMin);
@@ -77,6 +68,13 @@ int CTweakApp::RunCommand(const std::string& commandTail) {
                     line.valid ? settings::kCannotReadRegistry : kUsageMessage);
     return 1;
   }
+  if (line.run)
+    return profile::RunWithProfile(services_, family_, cards, line.path,
+                                   line.program, line.arguments, line.quiet);
+  const std::string putBack =
+      profile::PutBackAfterCut(services_, family_, cards);
+  if (!putBack.empty() && !line.quiet)
+    AppMessageBox(services_, profile::PutBackText(putBack));
   return settings::Run(services_, family_, cards, line.action, line.path,
                        line.quiet)
              ? 0

@@ -2,11 +2,14 @@
 
 #include "machine/cards.h"
 #include "machine/os_family.h"
+#include "machine/profile_file.h"
+#include "machine/profile_run.h"
 #include "machine/settings_command.h"
 #include "res/resource.h"
 #include "store/flags.h"
 #include "store/names.h"
 #include "store/single_value.h"
+#include "ui/app_message.h"
 
 namespace {
 
@@ -14,6 +17,15 @@ constexpr int kIdOk = 1;
 constexpr int kIdCancel = 2;
 constexpr unsigned kLeftDoubleClick = 0x0203;  // WM_LBUTTONDBLCLK
 constexpr unsigned kRightButtonDown = 0x0204;  // WM_RBUTTONDOWN
+constexpr int kProfileStep = 16;
+
+// The place in the list of the profile a command applies, or -1.
+int ProfilePlace(int id) {
+  if (id < ID_PROFILE_FIRST || (id - ID_PROFILE_FIRST) % kProfileStep != 0 ||
+      id >= ID_PROFILE_FIRST + KVT_PROFILE_ITEMS * kProfileStep)
+    return -1;
+  return (id - ID_PROFILE_FIRST) / kProfileStep;
+}
 
 // Raises a flag for the life of a scope.
 class Raised {
@@ -70,10 +82,14 @@ bool CTweakSheet::OnCommand(int id) {
     case ID_SETTINGS_EXPORT:
     case ID_SETTINGS_IMPORT:
     case ID_SETTINGS_RESTORE:
+    case ID_PROFILE_SAVE:
+    case ID_PROFILE_PUT_BACK:
       if (Busy()) return true;
       break;
     default:
-      return false;
+      if (ProfilePlace(id) < 0) return false;
+      if (!Busy()) Settings(id);
+      return true;
   }
   switch (id) {
     case kIdOk:
@@ -89,11 +105,24 @@ bool CTweakSheet::OnCommand(int id) {
     case ID_SETTINGS_EXPORT:
     case ID_SETTINGS_IMPORT:
     case ID_SETTINGS_RESTORE:
+    case ID_PROFILE_SAVE:
+    case ID_PROFILE_PUT_BACK:
       Settings(id);
       return true;
     default:
       return false;
   }
+}
+
+ui::ProfileMenu CTweakSheet::Profiles() {
+  const std::string family = OsFamily(services_.system);
+  ui::ProfileMenu menu;
+  menu.names = profiles_ = profile::Names(
+      services_, managed::ProfileValues(
+                     family, RecordedCards(services_.registry, family)));
+  if (profile::RunActive(services_)) menu.active = profile::SavedRun(services_);
+  if (!menu.active.empty()) menu.putBack = profile::kPutBackItem + menu.active;
+  return menu;
 }
 
 void CTweakSheet::OnTrayNotify(unsigned iconId, unsigned mouseMessage) {
@@ -129,18 +158,53 @@ void CTweakSheet::Settings(int id) {
 }
 
 void CTweakSheet::RunSettings(int id) {
-  settings::Command command = settings::Command::Restore;
-  std::string path;
-  if (id != ID_SETTINGS_RESTORE) {
-    const bool exporting = id == ID_SETTINGS_EXPORT;
-    command = exporting ? settings::Command::Export : settings::Command::Import;
-    if (!window_->ChooseFile(
-            exporting ? ui::FileChoice::Save : ui::FileChoice::Open, path))
-      return;
-  }
   const std::string family = OsFamily(services_.system);
-  settings::Run(services_, family, RecordedCards(services_.registry, family),
-                command, path, false);
+  const std::vector<managed::Card> cards =
+      RecordedCards(services_.registry, family);
+  std::string path;
+  switch (id) {
+    case ID_PROFILE_SAVE:
+      SaveProfile(family, cards);
+      return;
+    case ID_PROFILE_PUT_BACK:
+      profile::PutBackSaved(services_, family, cards, false);
+      return;
+    case ID_SETTINGS_EXPORT:
+    case ID_SETTINGS_IMPORT: {
+      const bool exporting = id == ID_SETTINGS_EXPORT;
+      if (window_->ChooseFile(
+              exporting ? ui::FileChoice::Save : ui::FileChoice::Open, path))
+        settings::Run(services_, family, cards,
+                      exporting ? settings::Command::Export
+                                : settings::Command::Import,
+                      path, false);
+      return;
+    }
+    case ID_SETTINGS_RESTORE:
+      settings::Run(services_, family, cards, settings::Command::Restore, path,
+                    false);
+      return;
+    default:
+      break;
+  }
+  const int place = ProfilePlace(id);
+  if (place >= 0 && place < static_cast<int>(profiles_.size()))
+    settings::Run(services_, family, cards, settings::Command::Profile,
+                  profiles_[place], false);
+}
+
+void CTweakSheet::SaveProfile(const std::string& family,
+                              const std::vector<managed::Card>& cards) {
+  std::string name;
+  while (window_->AskProfileName(name)) {
+    const std::string problem = profile::NameProblem(name);
+    if (problem.empty()) {
+      settings::Run(services_, family, cards, settings::Command::SaveProfile,
+                    name, false);
+      return;
+    }
+    AppMessageBox(services_, problem);
+  }
 }
 
 bool CTweakSheet::Busy() const { return shell_.Asking() || settingsRunning_; }

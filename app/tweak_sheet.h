@@ -15,8 +15,8 @@
 // icon and its menu. With the tray icon on, closing only hides the window;
 // with it off, closing ends the program.
 //
-// While a message box of the program or the sheet's own Export, Import or
-// Restore is open, the tray's and the menus' commands reach the sheet from
+// While a message box of the program or the sheet's own Export, Import,
+// Restore or profile command is open, the tray's and the menus' commands reach the sheet from
 // that box's modal loop, under the handler that asked. They are held back
 // then: "Unload" (and closing, which ends the program) waits and acts once
 // the handler is done, with the question's own outcome; every other command
@@ -34,6 +34,8 @@ class CTweakSheet : public ui::SheetHandler, private ui::QuestionsClosed {
   void OnClose() override;
   bool OnCommand(int id) override;
   void OnTrayNotify(unsigned iconId, unsigned mouseMessage) override;
+  // The saved profiles, the one whose run is active, and its "Put back".
+  ui::ProfileMenu Profiles() override;
 
   bool TrayOn() const;
 
@@ -44,6 +46,10 @@ class CTweakSheet : public ui::SheetHandler, private ui::QuestionsClosed {
   // messages.
   void Settings(int id);
   void RunSettings(int id);
+  // "Save settings as profile...": asks for a name until it is one a file
+  // can have, or the user cancels.
+  void SaveProfile(const std::string& family,
+                   const std::vector<managed::Card>& cards);
   bool Busy() const;
   // Ends the program now, or once nothing is held open.
   void Unload();
@@ -59,6 +65,8 @@ class CTweakSheet : public ui::SheetHandler, private ui::QuestionsClosed {
   CMyPage5 information_;
   ui::SheetWindow* window_ = nullptr;
   std::string traySetting_;
+  // The profiles as the menus last listed them, by their commands' order.
+  std::vector<std::string> profiles_;
   bool pressing_ = false;
   bool settingsRunning_ = false;
   bool unloadWaiting_ = false;

@@ -24,22 +24,36 @@ std::vector<const char*> Joined(
 
 void Add(std::vector<Value>& set, os::Root root, const std::string& key,
          const std::vector<const char*>& valueNames, Form form,
-         bool restart = false) {
+         Effect effect = Effect::Game) {
   for (const char* name : valueNames)
-    set.push_back({root, key, name, form, restart});
+    set.push_back({root, key, name, form, effect});
+}
+
+// A vendor group's values one by one: its clock switches need a restart,
+// and so does the splash switch on Windows 95/98.
+void AddGroup(std::vector<Value>& set, os::Root root, const std::string& key,
+              const Group& group, bool nt) {
+  for (const char* name : group.names) {
+    const std::string value = name;
+    const bool restart = value == kGrxClockSwitch ||
+                         value == kMemClockSwitch ||
+                         (!nt && value == kGlideNoSplash);
+    Add(set, root, key, {name}, Form::Text,
+        restart ? Effect::Restart : Effect::Game);
+  }
 }
 
 void AddCard95(std::vector<Value>& set, const std::string& driver) {
   Add(set, os::kMachine, driver,
       Joined({kD3DSwitchValues, kGammaValues, {kLDelay}}), Form::Text);
   const std::string defaults = driver + kDefaultSubkey;
-  Add(set, os::kMachine, defaults, {kGrxClock, kMemClock}, Form::Text, true);
-  Add(set, os::kMachine, defaults, {kMemLatency}, Form::Text);
-  Add(set, os::kMachine, defaults, {kMemSize}, Form::Dword, true);
+  Add(set, os::kMachine, defaults, {kGrxClock, kMemClock, kMemLatency},
+      Form::Text, Effect::Restart);
+  Add(set, os::kMachine, defaults, {kMemSize}, Form::Dword, Effect::Restart);
   for (const Group& group : kVendorGroups) {
     if (*group.suffix != '\0')
-      Add(set, os::kMachine, driver + group.suffix, group.names, Form::Text);
-    Add(set, kUser, driver + group.suffix, group.names, Form::Text);
+      AddGroup(set, os::kMachine, driver + group.suffix, group, false);
+    AddGroup(set, kUser, driver + group.suffix, group, false);
   }
   for (const char* depth : kModeDepths)
     for (const ModeSize& size : kModeSizes)
@@ -49,13 +63,13 @@ void AddCard95(std::vector<Value>& set, const std::string& driver) {
 }
 
 void AddCardNT(std::vector<Value>& set, const std::string& device) {
-  Add(set, os::kMachine, device, {kGraphicsClocking, kMemClocking}, Form::Dword,
-      true);
-  Add(set, os::kMachine, device, {kMemLatency}, Form::Dword);
+  Add(set, os::kMachine, device,
+      {kGraphicsClocking, kMemClocking, kMemLatency}, Form::Dword,
+      Effect::Restart);
   Add(set, os::kMachine, device, Joined({{kLDelay}, kGammaValues}), Form::Text);
   for (const Group& group : kVendorGroups)
     if (*group.suffix != '\0')
-      Add(set, os::kMachine, device + group.suffix, group.names, Form::Text);
+      AddGroup(set, os::kMachine, device + group.suffix, group, true);
 }
 
 }  // namespace
@@ -104,8 +118,16 @@ std::vector<Value> Values(const std::string& osFamily,
   if (nt)
     Add(set, kUser, kEnvironment,
         Joined({kD3DSwitchValues, kGlideSwitchValues}), Form::Text);
-  Add(set, os::kMachine, kRun, {kRunEntry}, Form::Text);
+  Add(set, os::kMachine, kRun, {kRunEntry}, Form::Text, Effect::Startup);
   return set;
+}
+
+std::vector<Value> ProfileValues(const std::string& osFamily,
+                                 const std::vector<Card>& cards) {
+  std::vector<Value> profile;
+  for (const Value& value : Values(osFamily, cards))
+    if (value.effect == Effect::Game) profile.push_back(value);
+  return profile;
 }
 
 bool Writable(Form form, os::ValueType type,

@@ -49,13 +49,25 @@ std::string ModeKey(const std::string& driverKey, const std::string& depth,
 // How the program writes a value: a text, a four-byte number or one byte.
 enum class Form { Text, Dword, Byte };
 
+// When a change of a value takes effect.
+enum class Effect {
+  // At the next start of a game (or of a display mode): a profile holds it.
+  Game,
+  // At the next start of Windows, which an Apply that changed it asks for:
+  // the clocks, the memory size and, on Windows 95/98, the splash switch,
+  // which Windows learns from a batch file at its start.
+  Restart,
+  // The start-up entry, read at the next start of Windows, which nothing
+  // asks for.
+  Startup,
+};
+
 struct Value {
   os::Root root;
   std::string key;
   std::string name;
   Form form;
-  // A change of it takes effect at the next start of Windows.
-  bool restart;
+  Effect effect;
 };
 
 // A present card: its name and its base key below HKEY_LOCAL_MACHINE.
@@ -67,6 +79,10 @@ struct Card {
 // The managed set of a PC of the family with these cards.
 std::vector<Value> Values(const std::string& osFamily,
                           const std::vector<Card>& cards);
+
+// The values of the set that a profile holds (Effect::Game).
+std::vector<Value> ProfileValues(const std::string& osFamily,
+                                 const std::vector<Card>& cards);
 
 // Whether the program would write a value of this type and these bytes in
 // the form.

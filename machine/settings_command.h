@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "machine/managed_set.h"
+#include "machine/settings_file.h"
 #include "os/services.h"
 
 // Export, Import and Restore of the managed set, from the menus and from
@@ -16,6 +17,7 @@ inline constexpr const char kCannotRead[] = " cannot be read.";
 inline constexpr const char kCannotWrite[] = " cannot be written.";
 inline constexpr const char kNothingImported[] = ". Nothing was imported.";
 inline constexpr const char kNothingRestored[] = ". Nothing was restored.";
+inline constexpr const char kNothingChanged[] = ". Nothing was changed.";
 inline constexpr const char kIncomplete[] =
     "Some settings could not be written.";
 // Below kIncomplete when every value was stored but a card's values were
@@ -32,6 +34,11 @@ enum class Command {
   // The driver's own clocks for every card, and for every card an earlier
   // start recorded whose driver does not run (KnownCards).
   DefaultClocks,
+  // The profile named `path`: the current state of the values a profile
+  // holds, of the first target card, saved (an existing profile is replaced
+  // after a question), or applied to the target cards.
+  SaveProfile,
+  Profile,
 };
 
 // Does the command for this PC's cards, and for Restore and the driver's
@@ -46,5 +53,21 @@ enum class Command {
 bool Run(os::Services& services, const std::string& osFamily,
          const std::vector<managed::Card>& cards, Command command,
          const std::string& path, bool quiet);
+
+// Writes entries that the set admitted: the one place that reports what
+// could not be stored (unless `quiet`). `passedOver`: entries of the file
+// that the check left out (a card no longer found), which makes the store
+// incomplete too. True when everything was stored.
+bool Store(os::Services& services, const std::string& osFamily,
+           const std::vector<managed::Value>& set,
+           const std::vector<regedit::Entry>& entries, bool quiet,
+           bool passedOver = false, Outcome* outcome = nullptr);
+
+// Reads a registry file whole and admits it against the set; false, with
+// the message naming the file (and its first bad line) unless `quiet`.
+bool Load(os::Services& services, const std::vector<managed::Value>& set,
+          const std::string& path, Check check, const char* nothingDone,
+          bool quiet, std::vector<regedit::Entry>& entries,
+          std::size_t& read);
 
 }  // namespace settings

@@ -84,10 +84,13 @@ bool Admit(const std::vector<managed::Value>& set, Check check,
     if (value == nullptr && check == Check::Restore) continue;
     if (value == nullptr) {
       problem = {entry.line, "\"" + entry.name + "\" in " + entry.key +
-                                 " is no setting Kvartune keeps for this PC"};
+                                 (check == Check::Profile
+                                      ? " is no setting a profile holds"
+                                      : " is no setting Kvartune keeps for "
+                                        "this PC")};
       return false;
     }
-    if (check == Check::Import && entry.present &&
+    if (check != Check::Restore && entry.present &&
         !managed::Writable(value->form, entry.value.type, entry.value.bytes)) {
       problem = {entry.line, "\"" + entry.name +
                                  "\" is of a type or size Kvartune does not "
@@ -102,12 +105,19 @@ bool Admit(const std::vector<managed::Value>& set, Check check,
   return true;
 }
 
+bool Parse(const std::string& text, const std::vector<managed::Value>& set,
+           Check check, std::vector<regedit::Entry>& entries,
+           regedit::Problem& problem) {
+  return regedit::Read(text, entries, problem) &&
+         Admit(set, check, entries, problem);
+}
+
 Outcome Apply(os::Registry& registry, const std::vector<managed::Value>& set,
               const std::vector<regedit::Entry>& entries) {
   Outcome outcome;
   for (const regedit::Entry& entry : entries) {
     const managed::Value* value = Find(set, entry);
-    if (value != nullptr && value->restart) {
+    if (value != nullptr && value->effect == managed::Effect::Restart) {
       RawValue now;
       const bool present = PeekValue(registry, entry.root, entry.key,
                                      entry.name, now) == os::error::kSuccess;

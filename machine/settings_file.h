@@ -24,11 +24,18 @@ enum class Check {
   // An import: every entry a value of the set, of the type and size the
   // program writes.
   Import,
+  // A profile: as an import, of the values a profile holds.
+  Profile,
 };
 // Takes the set's own spelling of each entry's key and name; false with
 // the first entry that the check refuses.
 bool Admit(const std::vector<managed::Value>& set, Check check,
            std::vector<regedit::Entry>& entries, regedit::Problem& problem);
+
+// A registry file's text read and admitted whole.
+bool Parse(const std::string& text, const std::vector<managed::Value>& set,
+           Check check, std::vector<regedit::Entry>& entries,
+           regedit::Problem& problem);
 
 struct Outcome {
   bool complete = true;  // every value was written or removed

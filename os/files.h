@@ -52,6 +52,17 @@ class Files {
   // be written whole is removed again. False when nothing was written.
   virtual bool WriteBytes(const std::string& path, const std::string& bytes,
                           bool replace) = 0;
+
+  // CreateDirectoryA; true when the folder is there afterwards, made now or
+  // before.
+  virtual bool MakeFolder(const std::string& path) = 0;
+  // The names of the files of a folder (not its folders) that end in the
+  // extension, without regard to case, as FindFirstFileA and FindNextFileA
+  // list them: none when the folder is missing.
+  virtual std::vector<std::string> FileNames(const std::string& folder,
+                                             const std::string& extension) = 0;
+  // DeleteFileA; false when it failed.
+  virtual bool Remove(const std::string& path) = 0;
 };
 
 }  // namespace os

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace os {
@@ -38,6 +39,10 @@ class CountdownText {
   ~CountdownText() = default;
 };
 
+// A window that does not answer a setting-change broadcast in this time is
+// passed over.
+inline constexpr unsigned kBroadcastTimeout = 5000;
+
 // Processes, windows and the shell.
 class Shell {
  public:
@@ -46,6 +51,8 @@ class Shell {
   // CreateMutexA, initially owned; the handle is kept for the life of the
   // process.
   virtual MutexState CreateNamedMutex(const std::string& name) = 0;
+  // OpenMutexA: whether some process holds a mutex of that name now.
+  virtual bool MutexExists(const std::string& name) = 0;
   // Finds the program's main window, the top-level property sheet with this
   // caption (FindWindowA's caption match, without regard to case), and
   // restores it: ShowWindow(SW_RESTORE) and SetForegroundWindow. Returns
@@ -69,6 +76,18 @@ class Shell {
   // waiting at most `timeout` milliseconds for each. The outcome is ignored.
   virtual void BroadcastSettingChange(const std::string& area,
                                       unsigned timeout) = 0;
+
+  // SetEnvironmentVariableA in the program's own environment, which a
+  // program it starts inherits; a null value removes the variable.
+  virtual void SetVariable(const std::string& name,
+                           const std::string* value) = 0;
+  // Starts a program (CreateProcessA of the command line, with `folder` as
+  // its working folder), waits for it to end (WaitForSingleObject) and
+  // takes its exit code (GetExitCodeProcess). Returns 0, or the error code
+  // when it did not start, with the system's text for it in `why`.
+  virtual long RunProgram(const std::string& commandLine,
+                          const std::string& folder, std::uint32_t& exitCode,
+                          std::string& why) = 0;
 };
 
 }  // namespace os

@@ -23,6 +23,9 @@
 #define IDD_DISPLAY 1002
 #define IDD_CONFIGURATION 1003
 #define IDD_INFORMATION 1004
+// "Save settings as profile...": the name of the profile.
+#define IDD_PROFILE_NAME 1005
+#define IDC_PROFILE_NAME 1200
 
 #define ID_TRAY_OPEN 10000
 #define ID_TRAY_UNLOAD 10001
@@ -35,3 +38,13 @@
 #define KVT_MENU_EXPORT "Export settings..."
 #define KVT_MENU_IMPORT "Import settings..."
 #define KVT_MENU_RESTORE "Restore..."
+
+// The "Profiles" submenu of both menus: "Save settings as profile...", the
+// "Put back" of a run with a profile, and the saved profiles, the first
+// KVT_PROFILE_ITEMS of them, each at ID_PROFILE_FIRST + 16 * its place.
+#define ID_PROFILE_SAVE 10064
+#define ID_PROFILE_PUT_BACK 10080
+#define ID_PROFILE_FIRST 10240
+#define KVT_PROFILE_ITEMS 64
+#define KVT_MENU_PROFILES "Profiles"
+#define KVT_MENU_SAVE_PROFILE "Save settings as profile..."

@@ -122,6 +122,14 @@ class WriteWatch::Files : public os::Files {
                   bool replace) override {
     return Wrote(path, inner_.WriteBytes(path, bytes, replace));
   }
+  bool MakeFolder(const std::string& path) override {
+    return inner_.MakeFolder(path);
+  }
+  std::vector<std::string> FileNames(const std::string& folder,
+                                     const std::string& extension) override {
+    return inner_.FileNames(folder, extension);
+  }
+  bool Remove(const std::string& path) override { return inner_.Remove(path); }
 
  private:
   bool Wrote(const std::string& path, bool written) {

@@ -1,5 +1,7 @@
 #include "ui/app_message.h"
 
+#include <cctype>
+
 namespace {
 
 std::string Caption(os::Services& services) {
@@ -28,6 +30,13 @@ std::string ExecutableBaseName(const std::string& modulePath) {
       slash == std::string::npos ? modulePath : modulePath.substr(slash + 1);
   const std::size_t dot = name.rfind('.');
   if (dot != std::string::npos && dot > 0) name.erase(dot);
+  return name;
+}
+
+std::string MutexName(const std::string& modulePath) {
+  std::string name = ExecutableBaseName(modulePath);
+  for (char& c : name)
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return name;
 }
 

@@ -7,6 +7,10 @@
 // The program's file name without folder and extension: it captions every
 // message box and names the single-instance mutex.
 std::string ExecutableBaseName(const std::string& modulePath);
+// The single-instance mutex: the base name in lower case. Mutex names are
+// case-sensitive, and Windows 95/98 may give the module path in capitals (a
+// start from a command prompt, a short 8.3 path).
+std::string MutexName(const std::string& modulePath);
 
 // The application's message box: captioned with the executable's base name,
 // with the exclamation icon.

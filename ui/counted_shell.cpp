@@ -6,6 +6,10 @@ os::MutexState CountedShell::CreateNamedMutex(const std::string& name) {
   return shell_.CreateNamedMutex(name);
 }
 
+bool CountedShell::MutexExists(const std::string& name) {
+  return shell_.MutexExists(name);
+}
+
 bool CountedShell::RestoreWindow(const std::string& caption) {
   return shell_.RestoreWindow(caption);
 }
@@ -31,6 +35,17 @@ void CountedShell::OpenWebPage(const std::string& address) {
 void CountedShell::BroadcastSettingChange(const std::string& area,
                                           unsigned timeout) {
   shell_.BroadcastSettingChange(area, timeout);
+}
+
+void CountedShell::SetVariable(const std::string& name,
+                               const std::string* value) {
+  shell_.SetVariable(name, value);
+}
+
+long CountedShell::RunProgram(const std::string& commandLine,
+                              const std::string& folder,
+                              std::uint32_t& exitCode, std::string& why) {
+  return shell_.RunProgram(commandLine, folder, exitCode, why);
 }
 
 }  // namespace ui

@@ -28,6 +28,7 @@ class CountedShell : public os::Shell {
   bool Asking() const { return open_ > 0; }
 
   os::MutexState CreateNamedMutex(const std::string& name) override;
+  bool MutexExists(const std::string& name) override;
   bool RestoreWindow(const std::string& caption) override;
   os::Answer ShowMessage(const std::string& caption, const std::string& text,
                          os::Buttons buttons, os::Icon icon) override;
@@ -37,6 +38,9 @@ class CountedShell : public os::Shell {
   void OpenWebPage(const std::string& address) override;
   void BroadcastSettingChange(const std::string& area,
                               unsigned timeout) override;
+  void SetVariable(const std::string& name, const std::string* value) override;
+  long RunProgram(const std::string& commandLine, const std::string& folder,
+                  std::uint32_t& exitCode, std::string& why) override;
 
  private:
   // Counts one box from before it shows to after it closed.

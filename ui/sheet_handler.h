@@ -21,6 +21,8 @@ class SheetHandler {
   virtual bool OnCommand(int id) = 0;
   // The tray callback: the icon id and the mouse message.
   virtual void OnTrayNotify(unsigned iconId, unsigned mouseMessage) = 0;
+  // The "Profiles" submenu, each time a menu shows it.
+  virtual ProfileMenu Profiles() = 0;
 };
 
 // Creates the main window for a sheet: a modeless top-level property sheet,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace ui {
 
@@ -13,6 +14,15 @@ inline constexpr unsigned kTrayIconId = 100;
 enum class SheetButton { Ok, Cancel };
 
 enum class FileChoice { Save, Open };
+
+// What the "Profiles" submenu lists: the saved profiles by name, the one
+// whose run is active marked, and while one is, the item that puts back
+// the settings from before it.
+struct ProfileMenu {
+  std::vector<std::string> names;
+  std::string active;
+  std::string putBack;
+};
 
 // The main window as the sheet's logic sees it.
 class SheetWindow {
@@ -39,6 +49,9 @@ class SheetWindow {
   // The standard dialog that names a registry file to save or to open;
   // false when the user cancelled it.
   virtual bool ChooseFile(FileChoice choice, std::string& path) = 0;
+  // The program's dialog that asks for a profile's name, showing `name`
+  // first; false when the user cancelled it.
+  virtual bool AskProfileName(std::string& name) = 0;
 };
 
 }  // namespace ui

@@ -127,4 +127,37 @@ bool Win32Files::WriteBytes(const std::string& path, const std::string& bytes,
   return whole;
 }
 
+bool Win32Files::MakeFolder(const std::string& path) {
+  if (CreateDirectoryA(path.c_str(), nullptr)) return true;
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES &&
+         (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// FindFirstFileA matches a pattern against the short 8.3 names too, so
+// "*.reg" finds "a.registry" by its "AREGIS~1.REG": each long name is
+// checked again.
+std::vector<std::string> Win32Files::FileNames(const std::string& folder,
+                                               const std::string& extension) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  const HANDLE search =
+      FindFirstFileA((folder + "\\*" + extension).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    const std::string name = found.cFileName;
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+        name.size() > extension.size() &&
+        lstrcmpiA(name.c_str() + name.size() - extension.size(),
+                  extension.c_str()) == 0)
+      names.push_back(name);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return names;
+}
+
+bool Win32Files::Remove(const std::string& path) {
+  return DeleteFileA(path.c_str()) != FALSE;
+}
+
 }  // namespace os

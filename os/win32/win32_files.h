@@ -18,6 +18,10 @@ class Win32Files : public Files {
                  std::string& bytes) override;
   bool WriteBytes(const std::string& path, const std::string& bytes,
                   bool replace) override;
+  bool MakeFolder(const std::string& path) override;
+  std::vector<std::string> FileNames(const std::string& folder,
+                                     const std::string& extension) override;
+  bool Remove(const std::string& path) override;
 };
 
 }  // namespace os

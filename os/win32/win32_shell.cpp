@@ -43,6 +43,13 @@ MutexState Win32Shell::CreateNamedMutex(const std::string& name) {
                                                 : MutexState::Created;
 }
 
+bool Win32Shell::MutexExists(const std::string& name) {
+  const HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, name.c_str());
+  if (mutex == nullptr) return false;
+  CloseHandle(mutex);
+  return true;
+}
+
 bool Win32Shell::RestoreWindow(const std::string& caption) {
   const HWND window = FindSheet(caption);
   if (window == nullptr) return false;
@@ -84,6 +91,41 @@ void Win32Shell::BroadcastSettingChange(const std::string& area,
   SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, 0,
                       reinterpret_cast<LPARAM>(area.c_str()), SMTO_ABORTIFHUNG,
                       timeout, &ignored);
+}
+
+void Win32Shell::SetVariable(const std::string& name,
+                             const std::string* value) {
+  SetEnvironmentVariableA(name.c_str(),
+                          value != nullptr ? value->c_str() : nullptr);
+}
+
+long Win32Shell::RunProgram(const std::string& commandLine,
+                            const std::string& folder, std::uint32_t& exitCode,
+                            std::string& why) {
+  // CreateProcessA may write into the command line it is given.
+  std::string line = commandLine;
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.empty() ? nullptr : folder.c_str(), &startup,
+                      &process)) {
+    const DWORD error = GetLastError();
+    char text[256] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                   nullptr, error, 0, text, sizeof text, nullptr);
+    why = text;
+    while (!why.empty() && (why.back() == '\n' || why.back() == '\r'))
+      why.pop_back();
+    return static_cast<long>(error);
+  }
+  CloseHandle(process.hThread);
+  WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD code = 0;
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hProcess);
+  exitCode = code;
+  return 0;
 }
 
 }  // namespace os

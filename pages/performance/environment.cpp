@@ -16,7 +16,7 @@ void ApplyEnvironment(os::Services& services, const Choices& choices,
   else
     DeleteValues(services.registry, kUser, names::kEnvironment,
                  SwitchNames(boxes));
-  services.shell.BroadcastSettingChange(names::kEnvironment, kBroadcastTimeout);
+  services.shell.BroadcastSettingChange(names::kEnvironment, os::kBroadcastTimeout);
 }
 
 }  // namespace performance

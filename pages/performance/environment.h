@@ -5,10 +5,6 @@
 
 namespace performance {
 
-// A window that does not answer the environment broadcast in this time is
-// passed over.
-inline constexpr unsigned kBroadcastTimeout = 5000;
-
 // Windows NT: the switches as user environment variables. All eleven are
 // deleted from HKEY_CURRENT_USER "Environment"; when `write`, those that
 // differ from the driver's default are written back. Gammas and clocks never

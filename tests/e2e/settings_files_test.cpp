@@ -114,7 +114,8 @@ TEST(WindowsNTSettings, RestoreBringsBackWhatWasBeforeTheFirstStart) {
 }
 
 // An import brings back what was exported; a file naming a value outside
-// the managed set, or malformed, is refused whole.
+// the managed set, or malformed, is refused whole. A profile and a run with
+// it leave the clocks.
 TEST(Windows98Settings, ImportBringsBackTheExportAndRefusesForeignFiles) {
   ASSERT_TRUE(SeedMachine({"win98-one-banshee"}));
   const std::string driver = kDriverKeys + "0000";
@@ -146,6 +147,27 @@ TEST(Windows98Settings, ImportBringsBackTheExportAndRefusesForeignFiles) {
   EXPECT_EQ(atExport, ManagedKeys(driver, false));
   DeleteFileA(exported.c_str());
   DeleteFileA(crafted.c_str());
+
+  // A profile without the clocks; a run with it ends with its program's
+  // exit code and puts back everything, the clocks untouched throughout.
+  ASSERT_TRUE(ChangeText(driver + "\\DEFAULT", "grxClock", "100"));
+  ASSERT_TRUE(ChangeText(driver + "\\D3D", "SSTH3_ANTIALIAS", "0"));
+  ASSERT_TRUE(Exits("/saveprofile Run /quiet", 0));
+  const std::string folder =
+      ProgramPath().substr(0, ProgramPath().find_last_of('\\') + 1);
+  const FileBytes profile = ReadFileBytes(folder + "profiles\\Run.reg");
+  EXPECT_EQ(std::string::npos, profile.bytes.find("Clock"));
+  ASSERT_TRUE(ChangeText(driver + "\\D3D", "SSTH3_ANTIALIAS", "1"));
+  ASSERT_TRUE(ChangeText(driver + "\\DEFAULT", "grxClock", "110"));
+  const std::vector<Snapshot> beforeRun = ManagedKeys(driver, false);
+  EXPECT_TRUE(Exits("/quiet /profile Run /run cmd.exe /c exit 3", 3));
+  EXPECT_EQ(beforeRun, ManagedKeys(driver, false));
+  EXPECT_FALSE(ReadFileBytes(folder + "Run.before").exists);
+  EXPECT_TRUE(Exits("/profile Run /quiet", 0));
+  EXPECT_TRUE(HasText(driver + "\\D3D", "SSTH3_ANTIALIAS", "0"));
+  EXPECT_TRUE(HasText(driver + "\\DEFAULT", "grxClock", "110"));
+  DeleteFileA((folder + "profiles\\Run.reg").c_str());
+  RemoveDirectoryA((folder + "profiles").c_str());
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ bool PostTrayMouse(HWND window, UINT mouseMessage, UINT iconId) {
   return PostMessageA(window, callback, iconId, mouseMessage);
 }
 
-bool ChooseFromTrayMenu(HWND window, TrayItem item) {
+bool ChooseFromTrayMenu(HWND window, TrayItem item, int subItem) {
   DWORD processId = 0;
   GetWindowThreadProcessId(window, &processId);
   HWND menu = nullptr;
@@ -45,6 +45,9 @@ bool ChooseFromTrayMenu(HWND window, TrayItem item) {
   // The menu opens with no item selected: the first Down selects the top one.
   for (int step = 0; step <= static_cast<int>(item); ++step)
     PostKeyPress(menu, VK_DOWN);
+  // Right opens a submenu with its first item selected.
+  if (subItem >= 0) PostKeyPress(menu, VK_RIGHT);
+  for (int step = 0; step < subItem; ++step) PostKeyPress(menu, VK_DOWN);
   return PostKeyPress(menu, VK_RETURN);
 }
 

@@ -19,9 +19,10 @@ bool HasTrayIcon(HWND window);
 bool PostTrayMouse(HWND window, UINT mouseMessage, UINT iconId = kTrayIconId);
 
 // The tray menu's items, top to bottom.
-enum class TrayItem { Open, Export, Import, Restore, Unload };
+enum class TrayItem { Open, Export, Import, Restore, Profiles, Unload };
 // Right-clicks the icon and, once the program shows its popup menu, chooses
-// an item with the arrow keys and Enter. False when no menu appeared.
-bool ChooseFromTrayMenu(HWND window, TrayItem item);
+// an item with the arrow keys and Enter, or with `subItem`, that item of
+// its submenu. False when no menu appeared.
+bool ChooseFromTrayMenu(HWND window, TrayItem item, int subItem = -1);
 
 }  // namespace e2e

@@ -55,6 +55,23 @@ TEST(TrayIcon, MenuOpensTheHiddenWindowAndUnloadsTheProgramWithItsIcon) {
   EXPECT_TRUE(WaitUntilShown(run.sheet, true));
   EXPECT_TRUE(HasTrayIcon(run.sheet));
 
+  // A profile saved from the command line is listed in "Profiles" and
+  // applied when chosen.
+  const std::string d3d = kDriverKeys + "0000\\D3D";
+  ASSERT_TRUE(ChangeText(d3d, "SSTH3_ANTIALIAS", "0"));
+  {
+    ProgramRun save(ProgramPath(), "/saveprofile Tray");
+    ASSERT_TRUE(save.WaitForExit());
+    EXPECT_EQ(0u, save.ExitCode());
+  }
+  ASSERT_TRUE(ChangeText(d3d, "SSTH3_ANTIALIAS", "1"));
+  ASSERT_TRUE(ChooseFromTrayMenu(run.sheet, TrayItem::Profiles, 0));
+  EXPECT_TRUE(WaitUntil([&] { return HasText(d3d, "SSTH3_ANTIALIAS", "0"); }));
+  const std::string folder = ProgramPath().substr(
+      0, ProgramPath().find_last_of('\\') + 1) + "profiles";
+  EXPECT_TRUE(DeleteFileA((folder + "\\Tray.reg").c_str()));
+  RemoveDirectoryA(folder.c_str());
+
   ASSERT_TRUE(ChooseFromTrayMenu(run.sheet, TrayItem::Unload));
   EXPECT_TRUE(EndsNormally(run.program));
   EXPECT_FALSE(HasTrayIcon(run.sheet));

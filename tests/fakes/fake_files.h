@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cctype>
 #include <map>
 #include <optional>
 #include <set>
@@ -80,7 +81,32 @@ class FakeFiles : public os::Files {
     return true;
   }
 
+  bool MakeFolder(const std::string& path) override {
+    folders.insert(path);
+    return true;
+  }
+  // The files of `contents` directly in the folder.
+  std::vector<std::string> FileNames(const std::string& folder,
+                                     const std::string& extension) override {
+    std::vector<std::string> names;
+    const std::string prefix = folder + "\\";
+    for (const auto& [path, bytes] : contents) {
+      if (path.compare(0, prefix.size(), prefix) != 0) continue;
+      const std::string name = path.substr(prefix.size());
+      if (name.find('\\') == std::string::npos &&
+          name.size() > extension.size() &&
+          Lower(name.substr(name.size() - extension.size())) ==
+              Lower(extension))
+        names.push_back(name);
+    }
+    return names;
+  }
+  bool Remove(const std::string& path) override {
+    return readOnly.count(path) == 0 && contents.erase(path) == 1;
+  }
+
   std::map<std::string, std::optional<os::FixedVersion>> files;
+  std::set<std::string> folders;
   std::map<std::string, std::string> contents;
   std::set<std::string> readOnly;
 
@@ -88,6 +114,11 @@ class FakeFiles : public os::Files {
   // What a read's buffer holds as a C string: up to its first zero byte.
   static std::string AsCString(const std::string& read) {
     return read.substr(0, read.find('\0'));
+  }
+  static std::string Lower(std::string text) {
+    for (char& c : text)
+      c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
   }
   static std::string WithCarriageReturns(const std::string& text) {
     std::string bytes;

@@ -64,6 +64,14 @@ class FakeSheet : public ui::SheetHost, public ui::SheetWindow {
     return !chosenFile.empty();
   }
 
+  bool AskProfileName(std::string& name) override {
+    calls.push_back("profile name dialog");
+    if (profileNames.empty()) return false;
+    name = profileNames.front();
+    profileNames.erase(profileNames.begin());
+    return true;
+  }
+
   static constexpr int kOk = 1;      // IDOK
   static constexpr int kCancel = 2;  // IDCANCEL
 
@@ -75,6 +83,8 @@ class FakeSheet : public ui::SheetHost, public ui::SheetWindow {
   int activePage = 0;
   // What the file dialogs answer; empty: the user cancels.
   std::string chosenFile;
+  // What the profile name dialog answers, one at a time; none: Cancel.
+  std::vector<std::string> profileNames;
   ui::SheetHandler* handler = nullptr;
   std::vector<std::string> calls;
   std::vector<int> posted;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <deque>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,7 +43,12 @@ class FakeShell : public os::Shell {
  public:
   os::MutexState CreateNamedMutex(const std::string& name) override {
     mutexNames.push_back(name);
+    if (name == runMutex) return runMutexHeld ? os::MutexState::AlreadyExisted
+                                              : os::MutexState::Created;
     return mutexState;
+  }
+  bool MutexExists(const std::string& name) override {
+    return name == runMutex && runMutexHeld;
   }
   bool RestoreWindow(const std::string& caption) override {
     restoredCaptions.push_back(caption);
@@ -67,7 +74,34 @@ class FakeShell : public os::Shell {
     broadcasts.push_back(area + " " + std::to_string(timeout));
   }
 
+  void SetVariable(const std::string& name,
+                   const std::string* value) override {
+    variables[name] = value != nullptr ? std::optional(*value) : std::nullopt;
+  }
+  // Runs `program` (called with the command line and folder) as the
+  // started program, unless `startError` says it does not start.
+  long RunProgram(const std::string& commandLine, const std::string& folder,
+                  std::uint32_t& exitCode, std::string& why) override {
+    runs.push_back(commandLine + " in " + folder);
+    if (startError != 0) {
+      why = "no file";
+      return startError;
+    }
+    if (program) program();
+    exitCode = programExitCode;
+    return 0;
+  }
+
   os::MutexState mutexState = os::MutexState::Created;
+  // The mutex of a game started with a profile, and whether another
+  // process holds it.
+  std::string runMutex = "kvtune-run";
+  bool runMutexHeld = false;
+  std::map<std::string, std::optional<std::string>> variables;
+  std::vector<std::string> runs;
+  long startError = 0;
+  std::uint32_t programExitCode = 0;
+  std::function<void()> program;
   bool windowExists = true;
   std::vector<std::string> mutexNames;
   std::vector<std::string> restoredCaptions;

@@ -1,7 +1,7 @@
 // Any bytes as a registry file: what the reader takes, the writer gives back
-// and the reader takes again, to be written the same; an import of it on a Windows 98 PC
-// with one card is done whole or changes nothing, and a restore from it
-// writes each text within its bytes.
+// and the reader takes again, to be written the same; an import of it and a
+// profile of it on a Windows 98 PC with one card are done whole or change
+// nothing, and a restore from it writes each text within its bytes.
 #include <string>
 #include <vector>
 
@@ -33,6 +33,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
       CTweakApp(pc.services, pc.sheet).RunCommand("/import C:\\in.reg /quiet");
   fuzz::Require(exitCode == 0 || pc.registry.Dump() == before,
                 "a refused import changes nothing");
+  pc.files.contents["C:\\Program Files\\Kvartune\\profiles\\P.reg"] = text;
+  const std::string imported = pc.registry.Dump();
+  fuzz::Require(
+      CTweakApp(pc.services, pc.sheet).RunCommand("/quiet /profile P") == 0 ||
+          pc.registry.Dump() == imported,
+      "a refused profile changes nothing");
   pc.files.contents["C:\\WINDOWS\\KVARTUNE.REG"] = text;
   CTweakApp(pc.services, pc.sheet).RunCommand("/restore /quiet");
   fuzz::Require(pc.registry.OpenHandles() == 0, "every key is closed");

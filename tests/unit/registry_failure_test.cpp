@@ -484,26 +484,32 @@ std::string Changed(Machine& pc, bool nt, const std::string& tail) {
   Start(pc.services, pc.sheet);
   EXPECT_EQ(0, CTweakApp(pc.services, pc.sheet)
                    .RunCommand(std::string("/export ") + kExported));
+  EXPECT_EQ(0, CTweakApp(pc.services, pc.sheet).RunCommand("/saveprofile P"));
   const std::string exported = ManagedState(pc);
   EditedPage(kPages[1], pc.services).Apply();
   pc.shell.messages.clear();
+  if (tail.find("/run") != std::string::npos) return ManagedState(pc);
   return tail.rfind("/restore", 0) == 0 ? before : exported;
 }
 
 // Without failures a restore brings back every managed value as it was
-// before the first start, and an import as it was at the export. Whatever
-// call fails, nothing crashes, no key stays open, a command that reports
-// success has done all of it, and each key and value is otherwise as before
-// or as the whole command leaves it.
-TEST(SettingsFailure, EveryCallOfARestoreAndAnImport) {
+// before the first start, an import as it was at the export, and a run with
+// a profile as it was before the run. Whatever call fails, nothing crashes,
+// no key stays open, a command that reports success has done all of it, and
+// each key and value is otherwise as before or as the whole command leaves
+// it; what a run could not put back, the next start does.
+TEST(SettingsFailure, EveryCallOfARestoreAnImportAndARun) {
   const std::string tails[] = {"/restore /quiet",
-                               std::string("/import ") + kExported + " /quiet"};
+                               std::string("/import ") + kExported + " /quiet",
+                               "/quiet /profile P /run C:\\p.exe"};
   for (bool nt : {false, true}) {
     for (const std::string& tail : tails) {
       SCOPED_TRACE(tail + (nt ? " NT" : " 98"));
       Machine clean;
       const std::string target = Changed(clean, nt, tail);
-      EXPECT_TRUE(target != ManagedState(clean));
+      // What the command changes: the state before it, or during the run.
+      std::string changed = ManagedState(clean);
+      clean.shell.program = [&] { changed = ManagedState(clean); };
       const std::string before = clean.registry.Dump();
       std::size_t calls = 0;
       {
@@ -512,6 +518,7 @@ TEST(SettingsFailure, EveryCallOfARestoreAndAnImport) {
         EXPECT_EQ(0, CTweakApp(services, clean.sheet).RunCommand(tail));
         calls = failing.registry.Calls();
       }
+      EXPECT_TRUE(target != changed);
       EXPECT_TRUE(target == ManagedState(clean));
       const std::string whole = clean.registry.Dump();
       for (long code : {os::error::kAccessDenied, os::error::kFileNotFound}) {
@@ -529,6 +536,9 @@ TEST(SettingsFailure, EveryCallOfARestoreAndAnImport) {
           // A removal that fails with "not found" cannot be told from one of a
           // value that is not there.
           if (exitCode == 0 && code != os::error::kFileNotFound) {
+            EXPECT_TRUE(target == ManagedState(pc));
+          } else if (exitCode != 0 && tail.find("/run") != std::string::npos) {
+            CTweakApp(pc.services, pc.sheet).RunCommand("/export C:\\a.reg");
             EXPECT_TRUE(target == ManagedState(pc));
           } else if (exitCode != 0) {
             ExpectOldOrNew(before, whole, pc.registry.Dump());

@@ -40,6 +40,8 @@ struct Row {
   // The start-up entry the command leaves, as Windows stores it.
   std::optional<fakes::RegValue> run = std::nullopt;
   bool noDriver = false;  // once the program has started
+  // Where `file` is, when not C:\in.reg.
+  const char* at = nullptr;
 };
 
 const std::string kGood = std::string(kHeader) + kDriver +
@@ -68,6 +70,11 @@ const std::string kNoText = kRunFile + "hex(1):\r\n";
 const std::string kDefaults = std::string(kDriver + 20) + "\\DEFAULT";
 const std::string kNotStored = std::string(settings::kIncomplete) + "\n\n";
 const fakes::RegValue kQuotedC{os::ValueType::Text, {'"', 'C', ' ', '"', 0}};
+const std::string kProfiles = "C:\\Program Files\\Kvartune\\profiles\\";
+const std::string kQ = kProfiles + "Q.reg";
+const std::string kLDelay =
+    std::string(kHeader) + kDriver + "]\r\n\"SSTH3_LDELAY\"=\"1\"\r\n";
+const std::string kNotHeld = " is no setting a profile holds. Nothing was changed.";
 
 const Row kRows[] = {
     {"import", "/import C:\\in.reg", kGood.c_str(), {}, 0,
@@ -130,6 +137,29 @@ const Row kRows[] = {
      {}, nullptr, nullptr, kUnended.c_str(), kQuotedC},
     {"a restored empty text", "/restore /quiet", nullptr, {}, 0, {}, nullptr,
      nullptr, kNoText.c_str(), {{os::ValueType::Text, {0}}}},
+    {"a profile with another program's start-up entry", "/profile Q",
+     kRunKey.c_str(), {}, 1,
+     {kQ + ", line 7: \"other\" in SOFTWARE\\Microsoft\\Windows"
+           "\\CurrentVersion\\run" + kNotHeld},
+     nullptr, nullptr, nullptr, std::nullopt, false, kQ.c_str()},
+    {"a profile with a clock", "/profile Q /run C:\\q2.exe", kGood.c_str(), {},
+     1,
+     {kQ + ", line 4: \"grxClock\" in System\\CurrentControlSet\\Services"
+           "\\Class\\Display\\0000\\DEFAULT" + kNotHeld},
+     nullptr, nullptr, nullptr, std::nullopt, false, kQ.c_str()},
+    {"a missing profile", "/profile None /run C:\\q2.exe", nullptr, {}, 1,
+     {kProfiles + "None.reg cannot be read."}, nullptr},
+    {"a program that does not start", "/profile Q /run \"C:\\No Such\\q2.exe\"",
+     kLDelay.c_str(), {}, 1, {"C:\\No Such\\q2.exe cannot be started: no file"},
+     nullptr, nullptr, nullptr, std::nullopt, false, kQ.c_str()},
+    {"a second run", "/profile Q /run C:\\q2.exe", kLDelay.c_str(), {}, 1,
+     {"A program started with a profile still runs: Kvartune starts one at a "
+      "time."},
+     nullptr, nullptr, nullptr, std::nullopt, false, kQ.c_str()},
+    {"a device's name", "/saveprofile lpt1.txt", nullptr, {}, 1,
+     {"lpt1.txt is the name of a device of Windows, not of a file."}, nullptr},
+    {"a name that ends with a dot", "/saveprofile \"Quake 2.\"", nullptr, {}, 1,
+     {"A profile's name cannot end with a dot or a blank."}, nullptr},
 };
 
 TEST(SettingsCommand, SaysWhatItDidAndChangesNothingWhenRefused) {
@@ -139,9 +169,13 @@ TEST(SettingsCommand, SaysWhatItDidAndChangesNothingWhenRefused) {
     pc.AddBanshee95("0000");
     ASSERT_TRUE(CTweakApp(pc.services, pc.sheet).StartUp());
     if (row.noDriver) pc.NoDriverRuns();
-    if (row.file != nullptr) pc.files.contents["C:\\in.reg"] = row.file;
+    const std::string at = row.at != nullptr ? row.at : "C:\\in.reg";
+    if (row.file != nullptr) pc.files.contents[at] = row.file;
+    // No program starts; in one row another run holds its mutex.
+    pc.shell.startError = 2;
+    pc.shell.runMutexHeld = std::string(row.what) == "a second run";
     if (row.file != nullptr && *row.file == '\0')
-      pc.files.readOnly.insert("C:\\in.reg");
+      pc.files.readOnly.insert(at);
     if (row.denied != nullptr) pc.registry.Deny(Machine::kMachine, row.denied);
     if (row.restorePoint != nullptr)
       pc.files.contents["C:\\WINDOWS\\KVARTUNE.REG"] = row.restorePoint;
@@ -166,6 +200,90 @@ TEST(SettingsCommand, SaysWhatItDidAndChangesNothingWhenRefused) {
     }
     EXPECT_TRUE(pc.power.requests.empty());
   }
+}
+
+// A profile saved, applied and used for a run: the clocks stay as they are,
+// the program sees the profile's values, its exit code is passed on, and
+// afterwards everything is as before but what the user changed meanwhile;
+// a run cut short is put back at the next start.
+TEST(Profile, HoldsNoClocksAndIsPutBackAfterItsProgram) {
+  const std::string d3d = std::string(kDriver + 20) + "\\D3D";
+  const std::string clock = std::string(kDriver + 20) + "\\DEFAULT";
+  const std::string base = kDriver + 20;
+  Machine pc;
+  pc.AddBanshee95("0000");
+  ASSERT_TRUE(CTweakApp(pc.services, pc.sheet).StartUp());
+  const auto run = [&](const std::string& tail) {
+    return CTweakApp(pc.services, pc.sheet).RunCommand(tail);
+  };
+  pc.registry.PutText(Machine::kMachine, d3d, "SSTH3_SWAPINTERVAL", "0");
+  pc.registry.PutText(Machine::kMachine, clock, "grxClock", "100");
+  EXPECT_EQ(0, run("/saveprofile Q"));
+  EXPECT_EQ(std::string::npos, pc.files.contents[kQ].find("Clock"));
+
+  pc.registry.PutText(Machine::kMachine, d3d, "SSTH3_SWAPINTERVAL", "1");
+  pc.registry.PutText(Machine::kMachine, base, "SSTH3_LDELAY", "1");
+  pc.registry.PutText(Machine::kMachine, clock, "grxClock", "110");
+  EXPECT_EQ(0, run("/profile Q"));
+  EXPECT_EQ("0", pc.registry.Text(Machine::kMachine, d3d, "SSTH3_SWAPINTERVAL"));
+  EXPECT_EQ(std::nullopt,
+            pc.registry.Text(Machine::kMachine, base, "SSTH3_LDELAY"));
+  EXPECT_EQ("110", pc.registry.Text(Machine::kMachine, clock, "grxClock"));
+
+  pc.registry.PutText(Machine::kMachine, d3d, "SSTH3_SWAPINTERVAL", "1");
+  pc.registry.PutText(Machine::kMachine, base, "SSTH3_LDELAY", "1");
+  const std::string state = "C:\\Program Files\\Kvartune\\Q.before";
+  std::string seen, saved;
+  pc.shell.program = [&] {
+    seen = pc.registry.Dump();
+    saved = pc.files.contents[state];
+    pc.registry.PutText(Machine::kMachine, base, "SSTH3_LDELAY", "0");
+  };
+  pc.shell.programExitCode = 7;
+  EXPECT_EQ(7, run("/profile Q /run C:\\Games\\Quake2\\quake2.exe +set a b"));
+  EXPECT_EQ(std::vector<std::string>{"C:\\Games\\Quake2\\quake2.exe +set a b "
+                                     "in C:\\Games\\Quake2\\"},
+            pc.shell.runs);
+  EXPECT_EQ(std::string::npos, seen.find("SSTH3_LDELAY"));
+  EXPECT_EQ("1", pc.registry.Text(Machine::kMachine, d3d, "SSTH3_SWAPINTERVAL"));
+  EXPECT_EQ("0", pc.registry.Text(Machine::kMachine, base, "SSTH3_LDELAY"));
+  EXPECT_EQ(0u, pc.files.contents.count(state));
+  EXPECT_TRUE(pc.shell.messages.empty());
+
+  // Windows ended during the game: its values and the saved state stay.
+  pc.registry.PutText(Machine::kMachine, base, "SSTH3_LDELAY", "1");
+  const std::string before = pc.registry.Dump();
+  EXPECT_EQ(0, run("/profile Q"));
+  pc.files.contents[state] = saved;
+  ASSERT_TRUE(CTweakApp(pc.services, pc.sheet).StartUp());
+  EXPECT_EQ(before, pc.registry.Dump());
+  EXPECT_EQ(0u, pc.files.contents.count(state));
+  ASSERT_EQ(1u, pc.shell.messages.size());
+  EXPECT_EQ("The settings from before the profile Q are back: the program "
+            "started with it did not end while Kvartune waited.",
+            pc.shell.messages[0].text);
+}
+
+// On Windows NT the program started inherits the profile's environment
+// switches from Kvartune's own environment, and running programs are told
+// of the change in the registry's, and again of the put-back.
+TEST(Profile, GivesItsProgramTheEnvironmentOnWindowsNT) {
+  Machine pc;
+  pc.UseNT();
+  pc.AddBansheeNT();
+  ASSERT_TRUE(CTweakApp(pc.services, pc.sheet).StartUp());
+  constexpr os::Root kUser = os::Root::CurrentUser;
+  pc.registry.PutText(kUser, "Environment", "SSTH3_ANTIALIAS", "1");
+  ASSERT_EQ(0, CTweakApp(pc.services, pc.sheet).RunCommand("/saveprofile E"));
+  pc.registry.PutText(kUser, "Environment", "SSTH3_ANTIALIAS", "0");
+  pc.shell.broadcasts.clear();
+  EXPECT_EQ(0, CTweakApp(pc.services, pc.sheet)
+                   .RunCommand("/profile E /run C:\\game.exe"));
+  EXPECT_EQ("1", pc.shell.variables.at("SSTH3_ANTIALIAS"));
+  EXPECT_EQ(std::nullopt, pc.shell.variables.at("SSTH3_SWAPINTERVAL"));
+  EXPECT_EQ((std::vector<std::string>{"Environment 5000", "Environment 5000"}),
+            pc.shell.broadcasts);
+  EXPECT_EQ("0", pc.registry.Text(kUser, "Environment", "SSTH3_ANTIALIAS"));
 }
 
 }  // namespace

@@ -151,4 +151,49 @@ TEST_F(TweakSheetTest, SettingsCommandsAskForTheirFileOrTheirQuestion) {
   EXPECT_EQ(settings::kRestoreQuestion, shell.messages[0].text);
 }
 
+// The menus' "Profiles": a name a file cannot have is refused with its
+// reason and asked again, an existing profile is replaced only after a
+// question, the list holds the profiles alone, sorted, and a choice applies
+// one; while a run is active its profile is marked and can be put back.
+TEST_F(TweakSheetTest, ProfilesAreSavedListedAppliedAndPutBack) {
+  AddBanshee95("0000");
+  CTweakApp app(services, sheet);
+  ASSERT_TRUE(app.StartUp());
+  ui::SheetHandler& tweak = *sheet.handler;
+  const std::string d3d =
+      "System\\CurrentControlSet\\Services\\Class\\Display\\0000\\D3D";
+  const std::string folder = "C:\\Program Files\\Kvartune\\";
+  registry.PutText(kMachine, d3d, "SSTH3_ANTIALIAS", "1");
+  sheet.profileNames = {"a|b", "Quake 2", "Quake 2"};
+  EXPECT_TRUE(tweak.OnCommand(ID_PROFILE_SAVE));
+  shell.answers = {os::Answer::No};
+  EXPECT_TRUE(tweak.OnCommand(ID_PROFILE_SAVE));
+  ASSERT_EQ(2u, shell.messages.size());
+  EXPECT_EQ("A profile's name cannot hold any of \\ / : * ? \" < > |.",
+            shell.messages[0].text);
+  EXPECT_EQ("Replace the profile Quake 2?", shell.messages[1].text);
+  files.contents[folder + "profiles\\alpha.reg"] = files.contents.at(
+      folder + "profiles\\Quake 2.reg");
+  files.contents[folder + "profiles\\junk.reg"] = "MZ";
+
+  registry.PutText(kMachine, d3d, "SSTH3_ANTIALIAS", "0");
+  const ui::ProfileMenu menu = tweak.Profiles();
+  EXPECT_EQ((std::vector<std::string>{"alpha", "Quake 2"}), menu.names);
+  EXPECT_EQ("", menu.active);
+  EXPECT_TRUE(tweak.OnCommand(ID_PROFILE_FIRST + 16));
+  EXPECT_EQ("1", registry.Text(kMachine, d3d, "SSTH3_ANTIALIAS"));
+
+  files.contents[folder + "Quake 2.before"] =
+      "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\" + d3d +
+      "]\r\n;\"SSTH3_ANTIALIAS\"=-\r\n";
+  shell.runMutexHeld = true;
+  EXPECT_EQ("Quake 2", tweak.Profiles().active);
+  EXPECT_EQ("Put back the settings from before Quake 2",
+            tweak.Profiles().putBack);
+  EXPECT_TRUE(tweak.OnCommand(ID_PROFILE_PUT_BACK));
+  EXPECT_EQ(std::nullopt, registry.Text(kMachine, d3d, "SSTH3_ANTIALIAS"));
+  EXPECT_EQ(0u, files.contents.count(folder + "Quake 2.before"));
+  EXPECT_EQ(2u, shell.messages.size());
+}
+
 }  // namespace

@@ -65,6 +65,9 @@ class RecordingSheet : public ui::SheetHandler {
   void OnTrayNotify(unsigned iconId, unsigned mouse) override {
     tray.push_back({iconId, mouse});
   }
+  ui::ProfileMenu Profiles() override {
+    return {{"A&B", "Quake2"}, "Quake2", "Put back Quake2"};
+  }
   std::vector<std::unique_ptr<CountingPage>> pages;
   ui::SheetWindow* window = nullptr;
   int closes = 0;
@@ -155,6 +158,27 @@ TEST_F(Win32SheetTest, TheSystemMenuHoldsMoveMinimizeCloseAndTheSettings) {
     SendMessageA(window, WM_SYSCOMMAND, command, 0);
   }
   EXPECT_EQ((std::vector<int>{10016, 10032, 10048}), sheet.commands);
+
+  // "Profiles", filled as it opens: the profiles (the active one checked),
+  // a separator, "Save settings as profile..." and the active run's item.
+  const HMENU profiles = GetSubMenu(menu, GetMenuItemCount(menu) - 1);
+  ASSERT_NE(nullptr, profiles);
+  SendMessageA(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(profiles),
+               MAKELPARAM(GetMenuItemCount(menu) - 1, TRUE));
+  std::vector<std::string> items;
+  for (int i = 0; i < GetMenuItemCount(profiles); ++i) {
+    char shown[64] = {};
+    GetMenuStringA(profiles, i, shown, sizeof shown, MF_BYPOSITION);
+    items.push_back(std::to_string(GetMenuItemID(profiles, i)) + " " + shown);
+  }
+  EXPECT_EQ((std::vector<std::string>{"10240 A&&B", "10256 Quake2",
+                                      "0 ", "10064 Save settings as profile...",
+                                      "10080 Put back Quake2"}),
+            items);
+  EXPECT_EQ(UINT(MF_CHECKED), GetMenuState(profiles, 10256, MF_BYCOMMAND) &
+                                  MF_CHECKED);
+  SendMessageA(window, WM_SYSCOMMAND, 10256 | 3, 0);
+  EXPECT_EQ(10256, sheet.commands.back());
 }
 
 TEST_F(Win32SheetTest, PagesAreMadeWhenFirstShownAndReactivated) {

@@ -10,6 +10,7 @@
 #include "res/resource.h"
 #include "ui/win32/file_dialog.h"
 #include "ui/win32/page_dialog.h"
+#include "ui/win32/profile_name_dialog.h"
 
 namespace ui {
 namespace {
@@ -35,6 +36,23 @@ constexpr SettingsItem kSettingsItems[] = {
 };
 // WM_SYSCOMMAND: the system uses a command's low four bits.
 constexpr WPARAM kSystemCommandMask = 0xFFF0;
+constexpr UINT kProfileStep = 16;
+
+bool ProfileCommand(WPARAM command) {
+  return command == ID_PROFILE_SAVE || command == ID_PROFILE_PUT_BACK ||
+         (command >= ID_PROFILE_FIRST &&
+          command < ID_PROFILE_FIRST + KVT_PROFILE_ITEMS * kProfileStep);
+}
+
+// A menu shows "&" as the underline of the next character.
+std::string MenuText(const std::string& text) {
+  std::string shown;
+  for (char c : text) {
+    if (c == '&') shown += '&';
+    shown += c;
+  }
+  return shown;
+}
 
 // The property sheet's creation callbacks carry no pointer of their own;
 // the one sheet being created is kept here until its window exists.
@@ -118,6 +136,9 @@ void Win32Sheet::Initialize(HWND window) {
   AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
   for (const SettingsItem& item : kSettingsItems)
     AppendMenuA(systemMenu, MF_STRING, item.command, item.text);
+  systemProfiles_ = CreatePopupMenu();
+  AppendMenuA(systemMenu, MF_POPUP, reinterpret_cast<UINT_PTR>(systemProfiles_),
+              KVT_MENU_PROFILES);
   handler_->OnInitialize(*this);
 }
 
@@ -161,6 +182,14 @@ LRESULT Win32Sheet::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
           handler_->OnCommand(static_cast<int>(item.command));
           return 0;
         }
+      if (ProfileCommand(wParam & kSystemCommandMask)) {
+        handler_->OnCommand(static_cast<int>(wParam & kSystemCommandMask));
+        return 0;
+      }
+      break;
+    case WM_INITMENUPOPUP:
+      if (reinterpret_cast<HMENU>(wParam) == systemProfiles_)
+        FillProfiles(systemProfiles_);
       break;
     case WM_SIZE: {
       const LRESULT result =
@@ -264,7 +293,10 @@ void Win32Sheet::ShowTrayMenu() {
   // The owner must be in the foreground, or the menu stays open when the
   // user clicks elsewhere.
   SetForegroundWindow(window_);
-  TrackPopupMenu(GetSubMenu(menu, 0), TPM_RIGHTALIGN | TPM_RIGHTBUTTON,
+  const HMENU tray = GetSubMenu(menu, 0);
+  for (int i = 0; i < GetMenuItemCount(tray); ++i)
+    if (HMENU profiles = GetSubMenu(tray, i)) FillProfiles(profiles);
+  TrackPopupMenu(tray, TPM_RIGHTALIGN | TPM_RIGHTBUTTON,
                  cursor.x, cursor.y, 0, window_, nullptr);
   PostMessageA(window_, WM_NULL, 0, 0);
   DestroyMenu(menu);
@@ -304,6 +336,27 @@ void Win32Sheet::PressButton(SheetButton button) {
 
 bool Win32Sheet::ChooseFile(FileChoice choice, std::string& path) {
   return ChooseRegistryFile(window_, choice, path);
+}
+
+bool Win32Sheet::AskProfileName(std::string& name) {
+  return ui::AskProfileName(instance_, window_, name);
+}
+
+void Win32Sheet::FillProfiles(HMENU menu) {
+  while (GetMenuItemCount(menu) > 0) DeleteMenu(menu, 0, MF_BYPOSITION);
+  const ProfileMenu profiles = handler_->Profiles();
+  for (std::size_t i = 0;
+       i < profiles.names.size() && i < KVT_PROFILE_ITEMS; ++i)
+    AppendMenuA(menu,
+                MF_STRING | (profiles.names[i] == profiles.active ? MF_CHECKED
+                                                                  : 0),
+                ID_PROFILE_FIRST + kProfileStep * i,
+                MenuText(profiles.names[i]).c_str());
+  if (!profiles.names.empty()) AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(menu, MF_STRING, ID_PROFILE_SAVE, KVT_MENU_SAVE_PROFILE);
+  if (!profiles.putBack.empty())
+    AppendMenuA(menu, MF_STRING, ID_PROFILE_PUT_BACK,
+                MenuText(profiles.putBack).c_str());
 }
 
 }  // namespace ui

@@ -29,6 +29,7 @@ class Win32Sheet : public SheetHost, public SheetWindow {
   void CenterAndRestore() override;
   void PressButton(SheetButton button) override;
   bool ChooseFile(FileChoice choice, std::string& path) override;
+  bool AskProfileName(std::string& name) override;
 
  private:
   static int CALLBACK SheetCallback(HWND window, UINT message, LPARAM lParam);
@@ -40,6 +41,8 @@ class Win32Sheet : public SheetHost, public SheetWindow {
   bool NotifyTray(DWORD change);
   // Shows the icon in the tray, or tries again later.
   void ShowTrayIcon();
+  // Fills a "Profiles" submenu with what the handler lists now.
+  void FillProfiles(HMENU menu);
 
   HINSTANCE instance_;
   CommonControls commonControls_;
@@ -50,6 +53,7 @@ class Win32Sheet : public SheetHost, public SheetWindow {
   SheetHandler* handler_ = nullptr;
   HWND window_ = nullptr;
   WNDPROC baseProc_ = nullptr;
+  HMENU systemProfiles_ = nullptr;  // the system menu's "Profiles"
   // The tray icon: none, added but not yet handed to the shell (the
   // window posts itself the add), or in the tray (or being tried again).
   enum class Tray { None, Pending, Shown };
