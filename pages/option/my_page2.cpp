@@ -58,16 +58,14 @@ void CMyPage2::ReadCommon() {
 void CMyPage2::Load95() {
   ReadCommon();
   bool switchOn = false;
-  if (selected_.empty()) {
-    storedSize_ = 0;
-  } else {
+  // A missing key or value reads as the driver's default.
+  storedSize_ = 0;
+  if (!selected_.empty()) {
     const std::string driver = DriverKey(selected_);
     CRegistryKey key(services().registry);
     if (key.OpenToRead(os::kMachine, driver + names::kDefaultSubkey) ==
-        os::error::kSuccess) {
-      storedSize_ = 0;
+        os::error::kSuccess)
       key.QueryDword(names::kMemSize, storedSize_);
-    }
     key.Close();
     switchOn = flags::Read(services().registry, driver, flags::kLDelay);
   }
