@@ -106,7 +106,8 @@ bool PutBackSaved(os::Services& services, const std::string& osFamily,
       settings::Load(services, set, path, settings::Check::Restore,
                      settings::kNothingRestored, quiet, entries, read) &&
       Store(services, osFamily, set, entries, quiet, entries.size() != read);
-  services.files.Remove(path);
+  // What could not be put back stays saved for the next try.
+  if (done) services.files.Remove(path);
   return done;
 }
 
@@ -114,8 +115,7 @@ std::string PutBackAfterCut(os::Services& services, const std::string& osFamily,
                             const std::vector<managed::Card>& cards) {
   const std::string name = SavedRun(services);
   if (name.empty() || RunActive(services)) return "";
-  PutBackSaved(services, osFamily, cards, true);
-  return name;
+  return PutBackSaved(services, osFamily, cards, true) ? name : "";
 }
 
 int RunWithProfile(os::Services& services, const std::string& osFamily,
@@ -128,7 +128,7 @@ int RunWithProfile(os::Services& services, const std::string& osFamily,
     return run.Fail(kRunActive);
   const std::string cut = SavedRun(services);
   if (!cut.empty()) {
-    PutBackSaved(services, osFamily, cards, quiet);
+    if (!PutBackSaved(services, osFamily, cards, quiet)) return 1;
     if (!quiet) AppMessageBox(services, PutBackText(cut));
   }
   const std::string problem = NameProblem(name);

@@ -49,12 +49,14 @@ std::string SavedRun(os::Services& services);
 bool RunActive(os::Services& services);
 
 // Puts the saved state back whole and removes its file: the tray's "Put
-// back" while a run is active. True when everything was put back.
+// back" while a run is active. True when everything was put back; otherwise
+// the file stays for the next try.
 bool PutBackSaved(os::Services& services, const std::string& osFamily,
                   const std::vector<managed::Card>& cards, bool quiet);
 
 // At a start: a saved state with no run active is put back. Returns its
-// profile's name (empty when there was none) for the message that says so,
+// profile's name (empty when there was none, or when it could not all be
+// put back and stays for the next start) for the message that says so,
 // which the caller shows once the window system may be used.
 std::string PutBackAfterCut(os::Services& services, const std::string& osFamily,
                             const std::vector<managed::Card>& cards);

@@ -347,6 +347,10 @@ void FakeRegistry::Deny(os::Root root, const std::string& path, long code) {
   denied_[{root, Folded(path)}] = code;
 }
 
+void FakeRegistry::Allow(os::Root root, const std::string& path) {
+  denied_.erase({root, Folded(path)});
+}
+
 std::string FakeRegistry::Dump() const {
   std::string out;
   struct Walk {

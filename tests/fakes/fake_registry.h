@@ -85,6 +85,7 @@ class FakeRegistry : public os::Registry {
   // code.
   void Deny(os::Root root, const std::string& path,
             long code = os::error::kAccessDenied);
+  void Allow(os::Root root, const std::string& path);
   // The whole tree as text, key by key with every value's name, type and
   // bytes: two dumps are equal exactly when the registries are.
   std::string Dump() const;

@@ -250,11 +250,18 @@ TEST(Profile, HoldsNoClocksAndIsPutBackAfterItsProgram) {
   EXPECT_EQ(0u, pc.files.contents.count(state));
   EXPECT_TRUE(pc.shell.messages.empty());
 
-  // Windows ended during the game: its values and the saved state stay.
+  // Windows ended during the game: its values and the saved state stay. A
+  // put-back that Windows refuses keeps the state for the next start and
+  // says nothing is back.
   pc.registry.PutText(Machine::kMachine, base, "SSTH3_LDELAY", "1");
   const std::string before = pc.registry.Dump();
   EXPECT_EQ(0, run("/profile Q"));
   pc.files.contents[state] = saved;
+  pc.registry.Deny(Machine::kMachine, d3d);
+  ASSERT_TRUE(CTweakApp(pc.services, pc.sheet).StartUp());
+  EXPECT_EQ(1u, pc.files.contents.count(state));
+  EXPECT_TRUE(pc.shell.messages.empty());
+  pc.registry.Allow(Machine::kMachine, d3d);
   ASSERT_TRUE(CTweakApp(pc.services, pc.sheet).StartUp());
   EXPECT_EQ(before, pc.registry.Dump());
   EXPECT_EQ(0u, pc.files.contents.count(state));
