@@ -1,5 +1,6 @@
 #include "contract/files_contract.h"
 
+#include <algorithm>
 #include <vector>
 
 void PrintTo(const FilesUnderTest& files, std::ostream* out) {
@@ -106,6 +107,26 @@ TEST_P(FilesContract, TheCopyNeverOverwrites) {
   place_->Put(from, "second");
   EXPECT_FALSE(files.CopyIfAbsent(from, to));
   EXPECT_EQ("first", place_->Bytes(to));
+}
+
+// A folder made (again), its files listed by their extension in any case,
+// not by a longer one (Windows matches "*.reg" against 8.3 names too, so
+// "c.regx" as "C~1.REG"), and a file removed once.
+TEST_P(FilesContract, AFolderListsItsFilesByExtension) {
+  os::Files& files = place_->files();
+  const std::string folder = place_->Path("profiles");
+  EXPECT_TRUE(files.FileNames(folder, ".reg").empty());
+  ASSERT_TRUE(files.MakeFolder(folder));
+  EXPECT_TRUE(files.MakeFolder(folder));
+  const char* const kNames[] = {"a.reg", "B.REG", "c.regx", "d.txt"};
+  for (const char* name : kNames) place_->Put(folder + "\\" + name, "x");
+  std::vector<std::string> names = files.FileNames(folder, ".reg");
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ((std::vector<std::string>{"B.REG", "a.reg"}), names);
+  EXPECT_TRUE(files.Remove(folder + "\\a.reg"));
+  EXPECT_FALSE(files.Remove(folder + "\\a.reg"));
+  EXPECT_EQ(std::vector<std::string>{"B.REG"}, files.FileNames(folder, ".reg"));
+  for (const char* name : kNames) files.Remove(folder + "\\" + name);
 }
 
 }  // namespace
